@@ -1,0 +1,29 @@
+# ctest entries that run the Windows test drivers under Wine. The fixture
+# starts one Xvfb and one private WINEPREFIX for the whole test run and stops
+# them at the end; every Wine test runs inside it.
+set(QUILTMARK_WIN_BIN "" CACHE PATH "Folder of the cross-built Windows binaries")
+if(NOT QUILTMARK_WIN_BIN)
+  message(STATUS "QUILTMARK_WIN_BIN not set: Wine tests are not registered")
+  return()
+endif()
+
+set(WINE_ENV ${CMAKE_SOURCE_DIR}/scripts/wine-env)
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine-state)
+
+add_test(NAME wine.setup COMMAND ${WINE_ENV} start ${WINE_STATE})
+set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+add_test(NAME wine.cleanup COMMAND ${WINE_ENV} stop ${WINE_STATE})
+set_tests_properties(wine.cleanup PROPERTIES FIXTURES_CLEANUP wine)
+
+# add_wine_test(name exe [args...]): runs a Windows program from the binary folder.
+function(add_wine_test name exe)
+  add_test(NAME ${name} COMMAND ${WINE_ENV} run ${WINE_STATE} ${QUILTMARK_WIN_BIN}/${exe} ${ARGN})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
+endfunction()
+
+add_wine_test(nimbet.driver nimbet_driver.exe)
+
+# The export table of Nimbet.dll: 52 names at their ordinals.
+add_test(NAME nimbet.exports
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${QUILTMARK_WIN_BIN}/Nimbet.dll
+          ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)

@@ -1,0 +1,206 @@
+// The flat exported interface of Nimbet.dll. Each export looks its instance up,
+// calls one operation and returns a status code; no editing logic lives here.
+#define NIMBET_BUILDING_DLL
+#include "../include/Nimbet.h"
+
+#include <memory>
+
+#include "Registry.h"
+
+using nimbet::api::EditorInstance;
+using nimbet::api::Flag;
+using nimbet::api::Registry;
+using nimbet::api::WithInstance;
+using nimbet::api::WithTextChange;
+
+namespace {
+
+// Behaviour that later versions of the control fill in; valid instances get
+// NIMBET_FAILED until then.
+int NotAvailable(int id) noexcept {
+    return WithInstance(id, [](EditorInstance&) { return static_cast<int>(NIMBET_FAILED); });
+}
+
+void RedrawIf(EditorInstance& instance, int redraw) {
+    if (Flag(redraw))
+        instance.refresh();
+}
+
+} // namespace
+
+extern "C" {
+
+int WINAPI GetNimbetVer(void) { return NIMBET_VERSION; }
+int WINAPI GetNimbetBetaVer(void) { return NIMBET_BETA_VERSION; }
+
+int WINAPI NimbetRedim(int count) {
+    auto& table = Registry();
+    for (int id = count; id >= 0 && id < table.slotCount(); ++id)
+        if (EditorInstance* instance = table.find(id); instance && instance->busy())
+            return NIMBET_FAILED; // that instance is in the middle of a load
+    return table.redim(count);
+}
+
+int WINAPI NimbetDelete(int id) {
+    auto& table = Registry();
+    if (!table.validId(id))
+        return NIMBET_BADID;
+    EditorInstance* instance = table.find(id);
+    if (!instance)
+        return NIMBET_OK;
+    if (instance->busy()) {
+        instance->deletePending = true; // carried out when the running change ends
+        return NIMBET_OK;
+    }
+    table.take(id).reset();
+    return NIMBET_OK;
+}
+
+int WINAPI NimbetCreate(int id, HWND parent, int x, int y, int width, int height) {
+    auto& table = Registry();
+    if (!table.validId(id))
+        return NIMBET_BADID;
+    if (table.find(id))
+        return NIMBET_IDINUSE;
+    try {
+        table.put(id, std::make_unique<EditorInstance>(id, parent));
+    } catch (...) {
+        return NIMBET_NOMEMORY;
+    }
+    EditorInstance& instance = *table.find(id);
+    try {
+        if (!instance.createWindow())
+            return 0; // the slot stays taken until NimbetDelete
+        instance.setPos(x, y, width, height);
+        ShowWindow(instance.window(), SW_SHOW);
+    } catch (...) {
+        return NIMBET_NOMEMORY;
+    }
+    return NIMBET_OK;
+}
+
+int WINAPI NimbetSetFocus(int id) {
+    return WithInstance(id, [](EditorInstance& in) {
+        SetFocus(in.window());
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
+int WINAPI NimbetSetPos(int id, int x, int y, int width, int height) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        in.setPos(x, y, width, height);
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
+int WINAPI NimbetRefresh(int id) {
+    return WithInstance(id, [](EditorInstance& in) {
+        in.refresh();
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
+int WINAPI NimbetSetVisible(int id, int visible) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        in.setVisible(Flag(visible));
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
+HWND WINAPI NimbetGetWnd(int id) {
+    EditorInstance* instance = Registry().find(id);
+    return instance ? instance->window() : nullptr;
+}
+
+int WINAPI NimbetCopy(int id) { return NotAvailable(id); }
+int WINAPI NimbetCut(int id) { return NotAvailable(id); }
+int WINAPI NimbetPaste(int id) { return NotAvailable(id); }
+int WINAPI NimbetUndo(int id) { return NotAvailable(id); }
+int WINAPI NimbetRedo(int id) { return NotAvailable(id); }
+int WINAPI NimbetIndent(int id) { return NotAvailable(id); }
+int WINAPI NimbetUnIndent(int id) { return NotAvailable(id); }
+int WINAPI NimbetSelectAll(int id) { return NotAvailable(id); }
+
+int WINAPI NimbetSetText(int id, const char* text) {
+    return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
+}
+
+int WINAPI NimbetGetTextLength(int id) {
+    return WithInstance(id, [](EditorInstance& in) {
+        const long long length = in.editor().textLength();
+        return length > 0x7FFFFFFE ? static_cast<int>(NIMBET_NOMEMORY) : static_cast<int>(length);
+    });
+}
+
+int WINAPI NimbetGetText(int id, char* buffer, int lineCode) {
+    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.editor().getText(buffer, lineCode)); });
+}
+
+int WINAPI NimbetGetLines(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCount(); });
+}
+
+int WINAPI NimbetSetSelText(int id, const char*) { return NotAvailable(id); }
+int WINAPI NimbetGetSelText(int id, char*) { return NotAvailable(id); }
+
+const char* WINAPI NimbetGetLineData(int id, int line) {
+    EditorInstance* instance = Registry().find(id);
+    return instance ? instance->editor().lineData(line) : nullptr;
+}
+
+int WINAPI NimbetGetLineLen(int id, int line) {
+    return WithInstance(id, [line](EditorInstance& in) { return in.editor().lineLength(line); });
+}
+
+int WINAPI NimbetGetLineCode(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCode(); });
+}
+
+int WINAPI NimbetSetSelA(int id, int, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetGetSelA(int id, int*, int*, int*, int*) { return NotAvailable(id); }
+int WINAPI NimbetSetSelB(int id, int, int) { return NotAvailable(id); }
+int WINAPI NimbetGetSelB(int id, int*, int*) { return NotAvailable(id); }
+int WINAPI NimbetGetCaretLine(int id) { return NotAvailable(id); }
+int WINAPI NimbetGetCaretPos(int id) { return NotAvailable(id); }
+int WINAPI NimbetSetCaretLine(int id, int) { return NotAvailable(id); }
+int WINAPI NimbetSetCaretPos(int id, int) { return NotAvailable(id); }
+int WINAPI NimbetGetCaretThrough(int id) { return NotAvailable(id); }
+int WINAPI NimbetSetCaretThrough(int id, int) { return NotAvailable(id); }
+int WINAPI NimbetGetCaretVPos(int id) { return NotAvailable(id); }
+
+int WINAPI NimbetSetMark(int id, int line, int mark, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const int previous = in.editor().setMark(line, mark);
+        RedrawIf(in, redraw);
+        return previous;
+    });
+}
+
+int WINAPI NimbetGetMark(int id, int line) {
+    return WithInstance(id, [line](EditorInstance& in) { return in.editor().getMark(line); });
+}
+
+int WINAPI NimbetSetHighlight(int id, const char*, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetEmphasis(int id, const char*, const char*, int, COLORREF, int, int, int, int) {
+    return NotAvailable(id);
+}
+int WINAPI NimbetAddEmphasis(int id, const char*, const char*, int, COLORREF, unsigned, int, int) {
+    return NotAvailable(id);
+}
+int WINAPI NimbetResetEmphasis(int id, int) { return NotAvailable(id); }
+int WINAPI NimbetFontDialog(int id, char*, int) { return NotAvailable(id); }
+int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
+int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetMetrics(int id, int, int, int) { return NotAvailable(id); }
+
+int WINAPI NimbetWriteEnable(int id, int enable) {
+    return WithInstance(id, [enable](EditorInstance& in) {
+        in.editor().setWriteEnabled(Flag(enable));
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
+int WINAPI NimbetSetLapel(int id, int, int, int) { return NotAvailable(id); }
+
+} // extern "C"

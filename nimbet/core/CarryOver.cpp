@@ -1,0 +1,65 @@
+// Carry-over walk. A stack of at most five rule indexes travels down the text:
+// each line records the stack as openAtStart, then pushes the rules it opens
+// and pops the rules it closes (slot by slot).
+#include "CarryOver.h"
+
+#include <algorithm>
+
+namespace nimbet {
+
+namespace {
+
+struct RuleStack {
+    int items[kCarrySlots];
+    int depth = 0;
+
+    void loadFrom(const int (&slots)[kCarrySlots]) noexcept {
+        depth = 0;
+        for (int k = 0; k < kCarrySlots && slots[k] >= 0; ++k)
+            items[depth++] = slots[k];
+    }
+    void storeTo(int (&slots)[kCarrySlots]) const noexcept {
+        for (int k = 0; k < kCarrySlots; ++k)
+            slots[k] = k < depth ? items[k] : -1;
+    }
+    bool sameAs(const int (&slots)[kCarrySlots]) const noexcept {
+        for (int k = 0; k < kCarrySlots; ++k)
+            if (slots[k] != (k < depth ? items[k] : -1))
+                return false;
+        return true;
+    }
+    void applyLine(const LineRecord& line) noexcept {
+        for (int k = 0; k < kCarrySlots; ++k) {
+            if (line.openedHere[k] >= 0 && depth < kCarrySlots)
+                items[depth++] = line.openedHere[k];
+            if (line.closedHere[k] >= 0 && depth > 0 && items[depth - 1] == line.closedHere[k])
+                --depth;
+        }
+    }
+};
+
+} // namespace
+
+void RecomputeCarryOver(LineRecord* from) noexcept {
+    if (!from)
+        return;
+    RuleStack stack;
+    stack.loadFrom(from->openAtStart);
+    stack.applyLine(*from);
+    for (LineRecord* line = from->next; line; line = line->next) {
+        if (stack.sameAs(line->openAtStart))
+            return; // everything below already agrees
+        stack.storeTo(line->openAtStart);
+        stack.applyLine(*line);
+    }
+}
+
+void RecomputeCarryOverAll(LineRecord* first) noexcept {
+    RuleStack stack;
+    for (LineRecord* line = first; line; line = line->next) {
+        stack.storeTo(line->openAtStart);
+        stack.applyLine(*line);
+    }
+}
+
+} // namespace nimbet

@@ -1,0 +1,64 @@
+// Whole-text operations of the editor: loading, export and line access.
+#include "Editor.h"
+
+#include <cstring>
+
+namespace nimbet {
+
+Editor::Editor(EditorEvents& events) : events_(events) {
+    buffer_.setPump([this] { events_.pumpOneMessage(); });
+}
+
+void Editor::resetForLoad() {
+    const bool overwrite = caret_.overwriteMode; // the typing mode survives reloads
+    caret_ = CaretState{};
+    caret_.overwriteMode = overwrite;
+    events_.notify(NIMBET_NOTIFY_CARET, NIMBET_CARET_EXPORT);
+}
+
+NimbetResult Editor::setText(const char* text) {
+    if (!text)
+        return NIMBET_BADARG;
+    events_.notify(NIMBET_NOTIFY_TEXT, NIMBET_TEXT_SETTEXT);
+    if (!writeEnabled_)
+        return NIMBET_READONLY;
+    if (!buffer_.reset())
+        return NIMBET_NOMEMORY;
+    resetForLoad();
+    const auto outcome = buffer_.insertText(1, 0, text, std::strlen(text), true);
+    events_.repaint(Repaint::Full);
+    return outcome.result == LineResult::Ok ? NIMBET_OK : NIMBET_NOMEMORY;
+}
+
+NimbetResult Editor::getText(char* out, int lineCode) const {
+    if (!out)
+        return NIMBET_BADARG;
+    buffer_.exportText(out, lineCode);
+    return NIMBET_OK;
+}
+
+const char* Editor::lineData(int line) const noexcept {
+    const LineRecord* record = buffer_.lineAt(line);
+    return record ? record->text : nullptr;
+}
+
+int Editor::lineLength(int line) const noexcept {
+    const LineRecord* record = buffer_.lineAt(line);
+    return record ? record->length : NIMBET_BADARG;
+}
+
+int Editor::setMark(int line, int mark) noexcept {
+    LineRecord* record = buffer_.lineAt(line);
+    if (!record || mark < 0 || mark > 3)
+        return NIMBET_BADARG;
+    const int previous = record->mark;
+    record->mark = mark;
+    return previous;
+}
+
+int Editor::getMark(int line) const noexcept {
+    const LineRecord* record = buffer_.lineAt(line);
+    return record ? record->mark : NIMBET_BADARG;
+}
+
+} // namespace nimbet

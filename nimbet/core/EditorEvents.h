@@ -1,0 +1,33 @@
+// What the platform-free editor needs from its window: notifications to the
+// parent, repaints and a way to keep the message loop alive during long work.
+#pragma once
+
+#include "NimbetCodes.h"
+
+namespace nimbet {
+
+enum class Repaint {
+    Full,      // the whole control
+    CaretLine, // only the line holding the caret
+    Light,     // only the caret-dependent parts (ruler marker, caret line marks)
+};
+
+class EditorEvents {
+public:
+    virtual ~EditorEvents() = default;
+    // Sends `message` with `code` to the parent and returns when it was handled.
+    virtual void notify(NimbetNotify message, int code) = 0;
+    virtual void repaint(Repaint what) = 0;
+    // Dispatches one pending window message, if any.
+    virtual void pumpOneMessage() = 0;
+};
+
+// Events that go nowhere: used by tools and tests that need no window.
+class NoEvents final : public EditorEvents {
+public:
+    void notify(NimbetNotify, int) override {}
+    void repaint(Repaint) override {}
+    void pumpOneMessage() override {}
+};
+
+} // namespace nimbet

@@ -1,0 +1,216 @@
+// The line list: lookup, structural changes, splitting incoming text into
+// lines, and whole-text export.
+#include "TextBuffer.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "CarryOver.h"
+
+namespace nimbet {
+
+LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept {
+    for (size_t i = from; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\n')
+            return {i, BreakKind::Lf, 1};
+        if (c == '\r') {
+            if (i + 1 < n && text[i + 1] == '\n')
+                return {i, BreakKind::CrLf, 2};
+            return {i, BreakKind::Cr, 1};
+        }
+    }
+    return {n, BreakKind::None, 0};
+}
+
+TextBuffer::TextBuffer() {
+    first_ = last_ = CreateLine();
+    if (!first_)
+        throw std::bad_alloc();
+    count_ = 1;
+}
+
+TextBuffer::~TextBuffer() { freeAll(); }
+
+void TextBuffer::freeAll() noexcept {
+    LineRecord* line = first_;
+    while (line) {
+        LineRecord* next = line->next;
+        delete line;
+        line = next;
+    }
+    first_ = last_ = nullptr;
+    count_ = 0;
+    rememberLookup(0, nullptr);
+}
+
+bool TextBuffer::reset() noexcept {
+    LineRecord* fresh = CreateLine();
+    if (!fresh)
+        return false;
+    freeAll();
+    first_ = last_ = fresh;
+    count_ = 1;
+    return true;
+}
+
+LineRecord* TextBuffer::lineAt(int n) const noexcept {
+    if (n < 1 || n > count_)
+        return nullptr;
+    // Start from whichever known line is nearest.
+    int fromNumber = 1;
+    LineRecord* line = first_;
+    if (count_ - n < n - 1) {
+        fromNumber = count_;
+        line = last_;
+    }
+    if (cacheLine_ && std::abs(cacheNumber_ - n) < std::abs(fromNumber - n)) {
+        fromNumber = cacheNumber_;
+        line = cacheLine_;
+    }
+    for (; fromNumber < n; ++fromNumber)
+        line = line->next;
+    for (; fromNumber > n; --fromNumber)
+        line = line->prev;
+    rememberLookup(n, line);
+    return line;
+}
+
+void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh) noexcept {
+    fresh->prev = at;
+    fresh->next = at->next;
+    if (at->next)
+        at->next->prev = fresh;
+    else
+        last_ = fresh;
+    at->next = fresh;
+    ++count_;
+    if (cacheLine_ && cacheNumber_ > atNumber)
+        ++cacheNumber_;
+}
+
+void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
+    if (count_ <= 1)
+        return;
+    if (line->prev)
+        line->prev->next = line->next;
+    else
+        first_ = line->next;
+    if (line->next)
+        line->next->prev = line->prev;
+    else
+        last_ = line->prev;
+    --count_;
+    if (cacheLine_ == line)
+        rememberLookup(0, nullptr);
+    else if (cacheLine_ && cacheNumber_ > number)
+        --cacheNumber_;
+    delete line;
+}
+
+TextBuffer::InsertOutcome TextBuffer::insertText(int lineNumber, int index, const char* text, size_t n,
+                                                 bool setLineCode) noexcept {
+    InsertOutcome outcome{LineResult::Ok, 0, 0};
+    LineRecord* target = lineAt(lineNumber);
+    if (!target || !text || index < 0 || index > target->length) {
+        outcome.result = LineResult::Refused;
+        return outcome;
+    }
+
+    LineBreak brk = FindLineBreak(text, 0, n);
+    if (brk.kind == BreakKind::None) {
+        outcome.result = InsertBytes(*target, text, index, static_cast<int>(n));
+        outcome.bytesAfterLastBreak = static_cast<int>(n);
+        RecomputeCarryOver(target);
+        return outcome;
+    }
+
+    // The bytes after the insertion point move to the end of the last new line.
+    LineRecord* tail = CreateLine(target->text + index, target->length - index);
+    if (!tail) {
+        outcome.result = LineResult::NoMemory;
+        return outcome;
+    }
+    TruncateLine(*target, index);
+    LineResult result = InsertBytes(*target, text, index, static_cast<int>(brk.at));
+    if (setLineCode && result == LineResult::Ok)
+        lineCode_ = static_cast<int>(brk.kind);
+
+    LineRecord* current = target;
+    int currentNumber = lineNumber;
+    size_t readPoint = brk.at + brk.width;
+    int segments = 1;
+    outcome.breaks = 1;
+    while (result == LineResult::Ok) {
+        brk = FindLineBreak(text, readPoint, n);
+        const size_t segmentEnd = brk.at;
+        LineRecord* fresh = CreateLine(text + readPoint, static_cast<int>(segmentEnd - readPoint));
+        if (!fresh) {
+            result = LineResult::NoMemory;
+            break;
+        }
+        insertLineAfter(current, currentNumber, fresh);
+        current = fresh;
+        ++currentNumber;
+        if (brk.kind == BreakKind::None) {
+            outcome.bytesAfterLastBreak = current->length;
+            result = InsertBytes(*current, tail->text, current->length, tail->length);
+            break;
+        }
+        ++outcome.breaks;
+        readPoint = segmentEnd + brk.width;
+        if (++segments % 100 == 0 && pump_)
+            pump_();
+    }
+    if (result != LineResult::Ok) {
+        // Out of memory part-way: put the moved bytes back at the end of the last
+        // line reached so that nothing the user had is lost.
+        InsertBytes(*current, tail->text, current->length, tail->length);
+        outcome.result = result;
+    }
+    delete tail;
+    RecomputeCarryOver(target);
+    return outcome;
+}
+
+long long TextBuffer::textLength() const noexcept {
+    long long total = 0;
+    for (const LineRecord* line = first_; line; line = line->next)
+        total += line->length;
+    return total + 2LL * (count_ - 1);
+}
+
+void TextBuffer::exportText(char* out, int lineCode) const noexcept {
+    if (!out)
+        return;
+    if (lineCode == 4)
+        lineCode = lineCode_;
+    const char* separator = "";
+    switch (lineCode) {
+    case 1: separator = "\r\n"; break;
+    case 2: separator = "\r"; break;
+    case 3: separator = "\n"; break;
+    default: break;
+    }
+    const size_t separatorLength = std::strlen(separator);
+    char* p = out;
+    for (const LineRecord* line = first_; line; line = line->next) {
+        std::memcpy(p, line->text, static_cast<size_t>(line->length));
+        p += line->length;
+        if (line->next) {
+            std::memcpy(p, separator, separatorLength);
+            p += separatorLength;
+        }
+    }
+    *p = '\0';
+}
+
+int TextBuffer::walkCount() const noexcept {
+    int n = 0;
+    for (const LineRecord* line = first_; line; line = line->next)
+        ++n;
+    return n;
+}
+
+} // namespace nimbet

@@ -1,0 +1,91 @@
+// The text of one editor instance: a doubly linked list of lines, the line
+// count and the line code of the last loaded text.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+#include "LineRecord.h"
+
+namespace nimbet {
+
+enum class BreakKind { None = 0, CrLf = 1, Cr = 2, Lf = 3 };
+
+// Finds the next line break in text[from, n): where it starts, its kind and how
+// many bytes it takes (2 for CR LF, 1 otherwise). kind None when there is none.
+struct LineBreak {
+    size_t at;
+    BreakKind kind;
+    int width;
+};
+LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept;
+
+class TextBuffer {
+public:
+    TextBuffer();
+    ~TextBuffer();
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+
+    LineRecord* first() const noexcept { return first_; }
+    LineRecord* last() const noexcept { return last_; }
+    int lineCount() const noexcept { return count_; }
+
+    // Line n (1-based), or null outside 1..lineCount. Walks from the nearest of
+    // the first line, the last line and the previous lookup.
+    LineRecord* lineAt(int n) const noexcept;
+
+    int lineCode() const noexcept { return lineCode_; }
+
+    // Frees every line and leaves one empty line. False when memory ran out
+    // (the buffer is then still valid, possibly with the old first line).
+    bool reset() noexcept;
+
+    // Links `fresh` after `at`, which is line number `atNumber`.
+    void insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh) noexcept;
+    // Unlinks and frees line `number`; the only line is never removed.
+    void removeLine(LineRecord* line, int number) noexcept;
+
+    struct InsertOutcome {
+        LineResult result;
+        int breaks;               // line breaks met in the text
+        int bytesAfterLastBreak;  // bytes of the final segment
+    };
+    // Inserts `text` (n bytes) at byte `index` of line `lineNumber`, splitting it
+    // into lines at every CR LF, CR and LF. With setLineCode the first break's
+    // kind becomes the line code. On NoMemory the text is inserted as far as it
+    // got and the lines are consistent.
+    InsertOutcome insertText(int lineNumber, int index, const char* text, size_t n, bool setLineCode) noexcept;
+
+    // Sum of line lengths plus two bytes per line break.
+    long long textLength() const noexcept;
+
+    // Writes every line with the given break between lines (1 CR LF, 2 CR, 3 LF,
+    // 4 the stored line code, anything else nothing) and a final NUL. `out` must
+    // hold textLength() + 1 bytes.
+    void exportText(char* out, int lineCode) const noexcept;
+
+    // Counts the lines by walking the list (used to check the kept count).
+    int walkCount() const noexcept;
+
+    // Called once after every 100 segments of a long insertion so that the
+    // window stays responsive; set by the platform layer.
+    void setPump(std::function<void()> pump) { pump_ = std::move(pump); }
+
+private:
+    void freeAll() noexcept;
+    void rememberLookup(int n, LineRecord* line) const noexcept {
+        cacheNumber_ = n;
+        cacheLine_ = line;
+    }
+
+    LineRecord* first_ = nullptr;
+    LineRecord* last_ = nullptr;
+    int count_ = 0;
+    int lineCode_ = 1;
+    mutable int cacheNumber_ = 0; // 0: nothing remembered
+    mutable LineRecord* cacheLine_ = nullptr;
+    std::function<void()> pump_;
+};
+
+} // namespace nimbet

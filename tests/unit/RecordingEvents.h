@@ -1,0 +1,16 @@
+// An EditorEvents that records what the editor tells its window.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "EditorEvents.h"
+
+struct RecordingEvents final : nimbet::EditorEvents {
+    std::vector<std::pair<NimbetNotify, int>> notes;
+    int repaints = 0;
+    int pumps = 0;
+    void notify(NimbetNotify message, int code) override { notes.emplace_back(message, code); }
+    void repaint(nimbet::Repaint) override { ++repaints; }
+    void pumpOneMessage() override { ++pumps; }
+};

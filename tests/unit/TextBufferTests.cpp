@@ -1,0 +1,139 @@
+// The line list: splitting incoming text, line lookup after structural
+// changes, the kept line count and whole-text export.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "TextBuffer.h"
+
+using namespace nimbet;
+
+namespace {
+
+std::vector<std::string> Lines(const TextBuffer& buffer) {
+    std::vector<std::string> out;
+    for (const LineRecord* line = buffer.first(); line; line = line->next)
+        out.emplace_back(line->text, static_cast<size_t>(line->length));
+    return out;
+}
+
+std::string Export(const TextBuffer& buffer, int code) {
+    std::string out(static_cast<size_t>(buffer.textLength()) + 1, '\xFF');
+    buffer.exportText(out.data(), code);
+    return out.substr(0, out.find('\0'));
+}
+
+void Load(TextBuffer& buffer, const std::string& text) {
+    ASSERT_TRUE(buffer.reset());
+    ASSERT_EQ(buffer.insertText(1, 0, text.data(), text.size(), true).result, LineResult::Ok);
+}
+
+} // namespace
+
+TEST(TextBuffer, FindsEachKindOfBreak) {
+    const std::string text = "a\r\nb\rc\nd\r";
+    struct Expect {
+        size_t at;
+        BreakKind kind;
+        int width;
+    } expected[] = {{1, BreakKind::CrLf, 2}, {4, BreakKind::Cr, 1}, {6, BreakKind::Lf, 1}, {8, BreakKind::Cr, 1},
+                    {9, BreakKind::None, 0}};
+    size_t from = 0;
+    for (const Expect& e : expected) {
+        const LineBreak brk = FindLineBreak(text.data(), from, text.size());
+        EXPECT_EQ(brk.at, e.at);
+        EXPECT_EQ(brk.kind, e.kind);
+        EXPECT_EQ(brk.width, e.width);
+        from = brk.at + brk.width;
+    }
+}
+
+TEST(TextBuffer, InsertingIntoTheMiddleMovesTheTailToTheLastNewLine) {
+    TextBuffer buffer;
+    Load(buffer, "first\r\nHEADtail\r\nlast");
+    const std::string inserted = "1\r\n2\n3";
+    const auto outcome = buffer.insertText(2, 4, inserted.data(), inserted.size(), false);
+    EXPECT_EQ(outcome.result, LineResult::Ok);
+    EXPECT_EQ(outcome.breaks, 2);
+    EXPECT_EQ(outcome.bytesAfterLastBreak, 1);
+    EXPECT_EQ(Lines(buffer), (std::vector<std::string>{"first", "HEAD1", "2", "3tail", "last"}));
+    EXPECT_EQ(buffer.lineCount(), 5);
+    EXPECT_EQ(buffer.lineCode(), 1) << "only a load with the switch on sets the line code";
+
+    const std::string plain = "ソ";
+    EXPECT_EQ(buffer.insertText(5, 4, plain.data(), plain.size(), false).bytesAfterLastBreak, 2);
+    EXPECT_EQ(Lines(buffer).back(), "lastソ");
+}
+
+TEST(TextBuffer, RefusesBadTargets) {
+    TextBuffer buffer;
+    Load(buffer, "ab");
+    EXPECT_EQ(buffer.insertText(2, 0, "x", 1, false).result, LineResult::Refused);
+    EXPECT_EQ(buffer.insertText(1, 3, "x", 1, false).result, LineResult::Refused);
+    EXPECT_EQ(buffer.insertText(1, 0, nullptr, 0, false).result, LineResult::Refused);
+    EXPECT_EQ(Lines(buffer), std::vector<std::string>{"ab"});
+}
+
+TEST(TextBuffer, ExportUsesTheGivenOrStoredBreak) {
+    TextBuffer buffer;
+    Load(buffer, "ab\ncd\n");
+    EXPECT_EQ(buffer.textLength(), 8);
+    EXPECT_EQ(Export(buffer, 0), "abcd");
+    EXPECT_EQ(Export(buffer, 1), "ab\r\ncd\r\n");
+    EXPECT_EQ(Export(buffer, 2), "ab\rcd\r");
+    EXPECT_EQ(Export(buffer, 3), "ab\ncd\n");
+    EXPECT_EQ(Export(buffer, 4), "ab\ncd\n");
+    EXPECT_EQ(Export(buffer, -7), "abcd");
+}
+
+TEST(TextBuffer, LookupStaysRightThroughInsertionsAndRemovals) {
+    TextBuffer buffer;
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += std::to_string(i) + "\n";
+    Load(buffer, text);
+    std::vector<LineRecord*> mirror;
+    for (LineRecord* line = buffer.first(); line; line = line->next)
+        mirror.push_back(line);
+
+    std::mt19937 random(7);
+    for (int step = 0; step < 3000; ++step) {
+        const int n = static_cast<int>(random() % mirror.size()) + 1;
+        ASSERT_EQ(buffer.lineAt(n), mirror[n - 1]) << "step " << step;
+        switch (random() % 3) {
+        case 0: {
+            LineRecord* fresh = CreateLine("new", -1);
+            buffer.insertLineAfter(mirror[n - 1], n, fresh);
+            mirror.insert(mirror.begin() + n, fresh);
+            break;
+        }
+        case 1:
+            if (mirror.size() > 1) {
+                buffer.removeLine(mirror[n - 1], n);
+                mirror.erase(mirror.begin() + (n - 1));
+            }
+            break;
+        default:
+            break;
+        }
+        ASSERT_EQ(buffer.lineCount(), static_cast<int>(mirror.size()));
+    }
+    EXPECT_EQ(buffer.walkCount(), buffer.lineCount());
+    EXPECT_EQ(buffer.lineAt(0), nullptr);
+    EXPECT_EQ(buffer.lineAt(buffer.lineCount() + 1), nullptr);
+    EXPECT_EQ(buffer.lineAt(buffer.lineCount()), buffer.last());
+}
+
+TEST(TextBuffer, LongInsertionPumpsOncePerHundredSegments) {
+    TextBuffer buffer;
+    int pumps = 0;
+    buffer.setPump([&] { ++pumps; });
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += "line\n";
+    Load(buffer, text);
+    EXPECT_EQ(pumps, 10);
+    EXPECT_EQ(buffer.lineCount(), 1001);
+}
