@@ -1,0 +1,59 @@
+// Writing the preview (and backup) file and the browser address of the preview.
+#include "PreviewFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace quiltmark {
+
+std::string PreviewFilePath(const std::string& documentFolder) { return documentFolder + kPreviewFileName; }
+
+std::string TextModeBytes(const char* editorText) {
+    std::string out;
+    if (!editorText)
+        return out;
+    const size_t length = std::strlen(editorText);
+    out.reserve(length + length / 16);
+    for (size_t i = 0; i < length; ++i) {
+        const char c = editorText[i];
+        if (c == '\r' && editorText[i + 1] == '\n')
+            continue; // CR LF becomes LF, which is written as CR LF below
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+WriteFailure WriteTextFile(const std::string& path, const char* editorText) {
+    const std::string bytes = TextModeBytes(editorText);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return {std::strerror(errno)};
+    const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+    const int writeError = written != bytes.size() ? errno : 0;
+    const bool closed = std::fclose(file) == 0;
+    if (writeError)
+        return {std::strerror(writeError)};
+    if (!closed)
+        return {"the file could not be closed"};
+    return {};
+}
+
+std::string BrowserAddress(const std::string& path) {
+    const size_t colon = path.find(':');
+    const std::string drive = colon == std::string::npos ? path : path.substr(0, colon);
+    const std::string rest = path.size() > 3 ? path.substr(3) : std::string();
+    std::string address = "file:///" + drive + ":/" + rest;
+    std::string encoded;
+    for (char c : address) {
+        if (c == ' ')
+            encoded += "%20";
+        else
+            encoded += c;
+    }
+    return encoded;
+}
+
+} // namespace quiltmark

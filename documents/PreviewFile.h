@@ -1,0 +1,36 @@
+// The preview file: the editor's text written beside the document as
+// "tmp_preview.html", and the file:/// address handed to external browsers.
+// Free of windows.h.
+#pragma once
+
+#include <string>
+
+namespace quiltmark {
+
+inline constexpr const char* kPreviewFileName = "tmp_preview.html";
+
+// Document folder (with its trailing backslash) + "tmp_preview.html".
+std::string PreviewFilePath(const std::string& documentFolder);
+
+// The bytes a text-mode write of the editor text produces: every CR LF is first
+// made a single LF, and every LF is then written as CR LF. The character code is
+// not touched.
+std::string TextModeBytes(const char* editorText);
+
+// Why a text file could not be written; empty on success.
+struct WriteFailure {
+    std::string reason;
+    bool failed() const { return !reason.empty(); }
+};
+
+// Writes the editor text to `path` as TextModeBytes does (create or truncate).
+// A failure leaves the old file as it was as far as the platform allows and
+// says why.
+WriteFailure WriteTextFile(const std::string& path, const char* editorText);
+
+// The address given to a browser tool for the preview file at `path`:
+// "file:///" + drive + ":/" + the path after its first three characters, with
+// every space replaced by "%20". Backslashes after the drive stay.
+std::string BrowserAddress(const std::string& path);
+
+} // namespace quiltmark
