@@ -6,14 +6,9 @@
 
 #include <vector>
 
-namespace quiltmark {
+#include "Box.h"
 
-struct Box {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const Box& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
+namespace quiltmark {
 
 // X: the bar is dragged sideways; Y: up and down.
 enum class SplitAxis { X, Y };
