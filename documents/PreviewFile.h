@@ -28,6 +28,27 @@ struct WriteFailure {
 // says why.
 WriteFailure WriteTextFile(const std::string& path, const char* editorText);
 
+// Decides when a failure to write the preview is shown to the user: once when
+// writing starts to fail (or fails for another path), not again on every
+// keystroke while it keeps failing, and again after a success.
+class FailureNotice {
+public:
+    // Call after every write; true when this failure should be reported now.
+    bool shouldReport(const std::string& path, const WriteFailure& result) {
+        if (!result.failed()) {
+            reportedPath_.clear();
+            return false;
+        }
+        if (reportedPath_ == path)
+            return false;
+        reportedPath_ = path;
+        return true;
+    }
+
+private:
+    std::string reportedPath_;
+};
+
 // The address given to a browser tool for the preview file at `path`:
 // "file:///" + drive + ":/" + the path after its first three characters, with
 // every space replaced by "%20". Backslashes after the drive stay.

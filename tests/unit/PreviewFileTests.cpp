@@ -65,3 +65,13 @@ TEST(PreviewFile, BrowserAddressKeepsBackslashesAndEncodesSpaces) {
     EXPECT_EQ(BrowserAddress("D:\\a b c\\tmp_preview.html"), "file:///D:/a%20b%20c\\tmp_preview.html");
     EXPECT_EQ(BrowserAddress("E:\\tmp_preview.html"), "file:///E:/tmp_preview.html");
 }
+
+TEST(PreviewFile, FailureIsReportedOnceUntilWritingWorksAgain) {
+    FailureNotice notice;
+    const WriteFailure bad{"read-only"}, good{};
+    EXPECT_TRUE(notice.shouldReport("a", bad));
+    EXPECT_FALSE(notice.shouldReport("a", bad));
+    EXPECT_TRUE(notice.shouldReport("b", bad)) << "another folder fails anew";
+    EXPECT_FALSE(notice.shouldReport("b", good));
+    EXPECT_TRUE(notice.shouldReport("b", bad));
+}
