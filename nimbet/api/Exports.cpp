@@ -180,14 +180,38 @@ int WINAPI NimbetGetMark(int id, int line) {
     return WithInstance(id, [line](EditorInstance& in) { return in.editor().getMark(line); });
 }
 
-int WINAPI NimbetSetHighlight(int id, const char*, int, int) { return NotAvailable(id); }
-int WINAPI NimbetSetEmphasis(int id, const char*, const char*, int, COLORREF, int, int, int, int) {
-    return NotAvailable(id);
+int WINAPI NimbetSetHighlight(int id, const char* word, int matchCase, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const NimbetResult result = in.editor().emphasis().highlight.set(word, Flag(matchCase));
+        if (result == NIMBET_OK)
+            RedrawIf(in, redraw);
+        return static_cast<int>(result);
+    });
 }
-int WINAPI NimbetAddEmphasis(int id, const char*, const char*, int, COLORREF, unsigned, int, int) {
-    return NotAvailable(id);
+
+int WINAPI NimbetSetEmphasis(int id, const char* begin, const char* end, int type, COLORREF color, int onlyWord,
+                             int level, int permit, int bold) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const unsigned flags = nimbet::EmphasisTable::SimpleFlags(Flag(onlyWord), Flag(bold));
+        return static_cast<int>(in.editor().emphasis().rules.add(begin, end, type, color, flags, level, permit));
+    });
 }
-int WINAPI NimbetResetEmphasis(int id, int) { return NotAvailable(id); }
+
+int WINAPI NimbetAddEmphasis(int id, const char* begin, const char* end, int type, COLORREF color, unsigned flags,
+                             int level, int permit) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        return static_cast<int>(in.editor().emphasis().rules.add(begin, end, type, color, flags, level, permit));
+    });
+}
+
+int WINAPI NimbetResetEmphasis(int id, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        in.editor().emphasis().reset(in.editor().buffer());
+        RedrawIf(in, redraw);
+        return static_cast<int>(NIMBET_OK);
+    });
+}
+
 int WINAPI NimbetFontDialog(int id, char*, int) { return NotAvailable(id); }
 int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id); }
 int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }

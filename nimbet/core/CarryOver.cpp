@@ -1,6 +1,6 @@
 // Carry-over walk. A stack of at most five rule indexes travels down the text:
-// each line records the stack as openAtStart, then pushes the rules it opens
-// and pops the rules it closes (slot by slot).
+// each line records the stack as openAtStart, then pops the rules it closes
+// and pushes the rules it opens.
 #include "CarryOver.h"
 
 #include <algorithm>
@@ -28,13 +28,19 @@ struct RuleStack {
                 return false;
         return true;
     }
+    // closedHere lists rules that were open when the line began and end in it;
+    // openedHere lists rules that begin in it and are still open at its end.
+    // Every such close happens before every such open (a rule can only end
+    // when nothing opened after it is still open), so the closes come first:
+    // taking the slots pairwise would leave a closed rule open whenever a line
+    // ends one multi-line rule and then begins another.
     void applyLine(const LineRecord& line) noexcept {
-        for (int k = 0; k < kCarrySlots; ++k) {
-            if (line.openedHere[k] >= 0 && depth < kCarrySlots)
-                items[depth++] = line.openedHere[k];
+        for (int k = 0; k < kCarrySlots; ++k)
             if (line.closedHere[k] >= 0 && depth > 0 && items[depth - 1] == line.closedHere[k])
                 --depth;
-        }
+        for (int k = 0; k < kCarrySlots; ++k)
+            if (line.openedHere[k] >= 0 && depth < kCarrySlots)
+                items[depth++] = line.openedHere[k];
     }
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "EditorEvents.h"
+#include "Emphasis.h"
 #include "NimbetCodes.h"
 #include "TextBuffer.h"
 
@@ -46,6 +47,10 @@ public:
     int setMark(int line, int mark) noexcept; // returns the previous mark
     int getMark(int line) const noexcept;
 
+    // The emphasis rules and the highlight string the painter styles lines by.
+    Emphasis& emphasis() noexcept { return emphasis_; }
+    const Emphasis& emphasis() const noexcept { return emphasis_; }
+
     bool writeEnabled() const noexcept { return writeEnabled_; }
     void setWriteEnabled(bool enable) noexcept { writeEnabled_ = enable; }
 
@@ -55,6 +60,7 @@ private:
     EditorEvents& events_;
     TextBuffer buffer_;
     CaretState caret_;
+    Emphasis emphasis_;
     bool writeEnabled_ = true;
 };
 

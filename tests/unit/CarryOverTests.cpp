@@ -37,6 +37,24 @@ TEST(CarryOver, CommentOpenedOnOneLineIsOpenUntilItCloses) {
     }
 }
 
+TEST(CarryOver, LineClosingOneRuleAndOpeningAnotherLeavesOnlyTheNewOne) {
+    TextBuffer buffer;
+    const std::string text = "<!--\n--> <%\nx\n%>\ny";
+    ASSERT_EQ(buffer.insertText(1, 0, text.data(), text.size(), true).result, LineResult::Ok);
+    buffer.lineAt(1)->openedHere[0] = 0;
+    buffer.lineAt(2)->closedHere[0] = 0;
+    buffer.lineAt(2)->openedHere[0] = 1;
+    buffer.lineAt(4)->closedHere[0] = 1;
+    RecomputeCarryOverAll(buffer.first());
+    const auto state = OpenAtStart(buffer);
+    const int open[] = {-1, 0, 1, 1, -1};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(state[i][0], open[i]);
+        EXPECT_EQ(state[i][1], -1);
+    }
+}
+
 TEST(CarryOver, IncrementalWalkMatchesTheFullWalk) {
     std::mt19937 random(11);
     TextBuffer buffer;
