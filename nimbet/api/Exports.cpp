@@ -3,6 +3,7 @@
 #define NIMBET_BUILDING_DLL
 #include "../include/Nimbet.h"
 
+#include <climits>
 #include <memory>
 
 #include "Registry.h"
@@ -19,6 +20,15 @@ namespace {
 // NIMBET_FAILED until then.
 int NotAvailable(int id) noexcept {
     return WithInstance(id, [](EditorInstance&) { return static_cast<int>(NIMBET_FAILED); });
+}
+
+void WriteIf(int* out, int value) noexcept {
+    if (out)
+        *out = value;
+}
+
+int ClampToInt(long long value) noexcept {
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
 void RedrawIf(EditorInstance& instance, int redraw) {
@@ -112,14 +122,40 @@ HWND WINAPI NimbetGetWnd(int id) {
     return instance ? instance->window() : nullptr;
 }
 
-int WINAPI NimbetCopy(int id) { return NotAvailable(id); }
-int WINAPI NimbetCut(int id) { return NotAvailable(id); }
-int WINAPI NimbetPaste(int id) { return NotAvailable(id); }
-int WINAPI NimbetUndo(int id) { return NotAvailable(id); }
-int WINAPI NimbetRedo(int id) { return NotAvailable(id); }
-int WINAPI NimbetIndent(int id) { return NotAvailable(id); }
-int WINAPI NimbetUnIndent(int id) { return NotAvailable(id); }
-int WINAPI NimbetSelectAll(int id) { return NotAvailable(id); }
+int WINAPI NimbetCopy(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return static_cast<int>(in.editor().copy()); });
+}
+
+int WINAPI NimbetCut(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().cut()); });
+}
+
+int WINAPI NimbetPaste(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().paste()); });
+}
+
+int WINAPI NimbetUndo(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().undo()); });
+}
+
+int WINAPI NimbetRedo(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().redo()); });
+}
+
+int WINAPI NimbetIndent(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().indent()); });
+}
+
+int WINAPI NimbetUnIndent(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().unindent()); });
+}
+
+int WINAPI NimbetSelectAll(int id) {
+    return WithInstance(id, [](EditorInstance& in) {
+        in.editor().selectAll();
+        return static_cast<int>(NIMBET_OK);
+    });
+}
 
 int WINAPI NimbetSetText(int id, const char* text) {
     return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
@@ -140,8 +176,13 @@ int WINAPI NimbetGetLines(int id) {
     return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCount(); });
 }
 
-int WINAPI NimbetSetSelText(int id, const char*) { return NotAvailable(id); }
-int WINAPI NimbetGetSelText(int id, char*) { return NotAvailable(id); }
+int WINAPI NimbetSetSelText(int id, const char* text) {
+    return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setSelText(text)); });
+}
+
+int WINAPI NimbetGetSelText(int id, char* buffer) {
+    return WithInstance(id, [buffer](EditorInstance& in) { return static_cast<int>(in.editor().getSelText(buffer)); });
+}
 
 const char* WINAPI NimbetGetLineData(int id, int line) {
     EditorInstance* instance = Registry().find(id);
@@ -156,17 +197,66 @@ int WINAPI NimbetGetLineCode(int id) {
     return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCode(); });
 }
 
-int WINAPI NimbetSetSelA(int id, int, int, int, int) { return NotAvailable(id); }
-int WINAPI NimbetGetSelA(int id, int*, int*, int*, int*) { return NotAvailable(id); }
-int WINAPI NimbetSetSelB(int id, int, int) { return NotAvailable(id); }
-int WINAPI NimbetGetSelB(int id, int*, int*) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretLine(int id) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretPos(int id) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretLine(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretPos(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretThrough(int id) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretThrough(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretVPos(int id) { return NotAvailable(id); }
+int WINAPI NimbetSetSelA(int id, int line1, int pos1, int line2, int pos2) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        return in.editor().setSelection({line1, pos1}, {line2, pos2}, true) ? 1 : 0;
+    });
+}
+
+int WINAPI NimbetGetSelA(int id, int* line1, int* pos1, int* line2, int* pos2) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const nimbet::SelectionRange range = in.editor().selection();
+        WriteIf(line1, range.start.line);
+        WriteIf(pos1, range.start.pos);
+        WriteIf(line2, range.finish.line);
+        WriteIf(pos2, range.finish.pos);
+        return static_cast<int>(range.exists ? NIMBET_OK : NIMBET_FAILED);
+    });
+}
+
+int WINAPI NimbetSetSelB(int id, int from, int to) {
+    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.editor().setSelectionThrough(from, to)); });
+}
+
+int WINAPI NimbetGetSelB(int id, int* from, int* to) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const nimbet::Editor& editor = in.editor();
+        const nimbet::SelectionRange range = editor.selection();
+        if (from && to) {
+            *from = ClampToInt(editor.throughOffset(range.start));
+            *to = ClampToInt(editor.throughOffset(range.finish));
+        }
+        return static_cast<int>(range.exists ? NIMBET_OK : NIMBET_FAILED);
+    });
+}
+
+int WINAPI NimbetGetCaretLine(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caret().caretLine; });
+}
+
+int WINAPI NimbetGetCaretPos(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caret().caretPos; });
+}
+
+int WINAPI NimbetSetCaretLine(int id, int line) {
+    return WithInstance(id, [line](EditorInstance& in) { return static_cast<int>(in.editor().setCaretLine(line)); });
+}
+
+int WINAPI NimbetSetCaretPos(int id, int pos) {
+    return WithInstance(id, [pos](EditorInstance& in) { return static_cast<int>(in.editor().setCaretPos(pos)); });
+}
+
+int WINAPI NimbetGetCaretThrough(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caretThrough(); });
+}
+
+int WINAPI NimbetSetCaretThrough(int id, int offset) {
+    return WithInstance(id, [offset](EditorInstance& in) { return static_cast<int>(in.editor().setCaretThrough(offset)); });
+}
+
+int WINAPI NimbetGetCaretVPos(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caretColumn(); });
+}
 
 int WINAPI NimbetSetMark(int id, int line, int mark, int redraw) {
     return WithInstance(id, [&](EditorInstance& in) {
@@ -192,7 +282,9 @@ int WINAPI NimbetFontDialog(int id, char*, int) { return NotAvailable(id); }
 int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id); }
 int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
-int WINAPI NimbetSetMetrics(int id, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetMetrics(int id, int kind, int value, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
+}
 
 int WINAPI NimbetWriteEnable(int id, int enable) {
     return WithInstance(id, [enable](EditorInstance& in) {

@@ -10,6 +10,11 @@ InstanceTable<EditorInstance>& Registry() noexcept {
     return *table;
 }
 
+void DeleteIfPending(EditorInstance& instance) noexcept {
+    if (instance.deletePending && !instance.busy())
+        Registry().take(instance.id()).reset();
+}
+
 int WithTextChange(int id, int (*body)(EditorInstance&, const void*), const void* argument) noexcept {
     return WithInstance(id, [&](EditorInstance& instance) {
         if (instance.busy())
@@ -23,8 +28,7 @@ int WithTextChange(int id, int (*body)(EditorInstance&, const void*), const void
             throw;
         }
         instance.leave();
-        if (instance.deletePending && !instance.busy())
-            Registry().take(id).reset();
+        DeleteIfPending(instance);
         return result;
     });
 }

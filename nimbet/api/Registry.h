@@ -32,6 +32,10 @@ int WithInstance(int id, Body&& body) noexcept {
     }
 }
 
+// Destroys the instance if its deletion was requested while it was busy and
+// it is no longer busy. The instance must not be used afterwards.
+void DeleteIfPending(EditorInstance& instance) noexcept;
+
 // The same for operations that change the text. They may dispatch window
 // messages (a long load keeps the window alive), so a nested change is refused
 // and a deletion requested meanwhile is carried out afterwards.
