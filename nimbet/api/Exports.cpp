@@ -177,11 +177,13 @@ int WINAPI NimbetGetLines(int id) {
 }
 
 int WINAPI NimbetSetSelText(int id, const char* text) {
-    return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setSelText(text)); });
+    return WithTextChange(
+        id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setSelText(text)); });
 }
 
 int WINAPI NimbetGetSelText(int id, char* buffer) {
-    return WithInstance(id, [buffer](EditorInstance& in) { return static_cast<int>(in.editor().getSelText(buffer)); });
+    return WithInstance(
+        id, [buffer](EditorInstance& in) { return static_cast<int>(in.editor().getSelText(buffer)); });
 }
 
 const char* WINAPI NimbetGetLineData(int id, int line) {
@@ -215,7 +217,8 @@ int WINAPI NimbetGetSelA(int id, int* line1, int* pos1, int* line2, int* pos2) {
 }
 
 int WINAPI NimbetSetSelB(int id, int from, int to) {
-    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.editor().setSelectionThrough(from, to)); });
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.editor().setSelectionThrough(from, to)); });
 }
 
 int WINAPI NimbetGetSelB(int id, int* from, int* to) {
@@ -239,11 +242,13 @@ int WINAPI NimbetGetCaretPos(int id) {
 }
 
 int WINAPI NimbetSetCaretLine(int id, int line) {
-    return WithInstance(id, [line](EditorInstance& in) { return static_cast<int>(in.editor().setCaretLine(line)); });
+    return WithInstance(
+        id, [line](EditorInstance& in) { return static_cast<int>(in.editor().setCaretLine(line)); });
 }
 
 int WINAPI NimbetSetCaretPos(int id, int pos) {
-    return WithInstance(id, [pos](EditorInstance& in) { return static_cast<int>(in.editor().setCaretPos(pos)); });
+    return WithInstance(id,
+                        [pos](EditorInstance& in) { return static_cast<int>(in.editor().setCaretPos(pos)); });
 }
 
 int WINAPI NimbetGetCaretThrough(int id) {
@@ -251,7 +256,8 @@ int WINAPI NimbetGetCaretThrough(int id) {
 }
 
 int WINAPI NimbetSetCaretThrough(int id, int offset) {
-    return WithInstance(id, [offset](EditorInstance& in) { return static_cast<int>(in.editor().setCaretThrough(offset)); });
+    return WithInstance(
+        id, [offset](EditorInstance& in) { return static_cast<int>(in.editor().setCaretThrough(offset)); });
 }
 
 int WINAPI NimbetGetCaretVPos(int id) {
@@ -283,7 +289,8 @@ int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id
 int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMetrics(int id, int kind, int value, int redraw) {
-    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
 }
 
 int WINAPI NimbetWriteEnable(int id, int enable) {

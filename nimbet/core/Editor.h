@@ -27,8 +27,8 @@ struct CaretState {
     bool selecting = false;            // a selection exists (anchor != end)
     bool forward = false;              // anchor precedes end in text order
     bool overwriteMode = false;
-    bool lineSelectMode = false;       // selecting whole lines from the line numbers
-    int topLine = 1, firstColumn = 1;  // scroll origin (topLine counts rows when wrapping)
+    bool lineSelectMode = false;      // selecting whole lines from the line numbers
+    int topLine = 1, firstColumn = 1; // scroll origin (topLine counts rows when wrapping)
 };
 
 // The selection in text order; without a selection both ends are the caret.
@@ -39,7 +39,21 @@ struct SelectionRange {
 };
 
 // Keys the key-down handler acts on.
-enum class EditorKey { Left, Right, Up, Down, Home, End, PageUp, PageDown, Insert, Delete, Backspace, Tab, Enter };
+enum class EditorKey {
+    Left,
+    Right,
+    Up,
+    Down,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Insert,
+    Delete,
+    Backspace,
+    Tab,
+    Enter
+};
 
 class Editor {
 public:
@@ -147,7 +161,7 @@ public:
     bool keyDown(EditorKey key, bool shift, bool ctrl);
     void toggleOverwriteMode();
 
-private:
+  private:
     friend class EditorTestAccess;
 
     void resetForLoad();
@@ -186,7 +200,7 @@ private:
     UndoRing undo_;
     ClipboardAccess* clipboard_ = nullptr;
     bool writeEnabled_ = true;
-    int imeSwallow_ = 0;      // character messages still to ignore after an input-method result
+    int imeSwallow_ = 0;         // character messages still to ignore after an input-method result
     bool skipTrailByte_ = false; // a lead byte arrived as a character: ignore its trail byte too
     unsigned textVersion_ = 0;
 

@@ -40,13 +40,16 @@ void CopyBetween(const TextBuffer& buffer, TextPlace from, TextPlace to, char* o
         *out++ = '\r';
         *out++ = '\n';
         line = line->next;
-        const size_t bytes = n < to.line ? static_cast<size_t>(line->length) : static_cast<size_t>(to.pos - 1);
+        const size_t bytes =
+            n < to.line ? static_cast<size_t>(line->length) : static_cast<size_t>(to.pos - 1);
         std::memcpy(out, line->text, bytes);
         out += bytes;
     }
 }
 
-bool Typeable(unsigned char c) noexcept { return (c >= 0x20 && c <= 0x7E) || (c >= 0xA1 && c <= 0xDF); }
+bool Typeable(unsigned char c) noexcept {
+    return (c >= 0x20 && c <= 0x7E) || (c >= 0xA1 && c <= 0xDF);
+}
 
 } // namespace
 
@@ -86,7 +89,8 @@ bool Editor::removeRange(TextPlace from, TextPlace to) {
     } else {
         const LineRecord& last = lineRef(to.line);
         const int oldLength = first.length;
-        if (InsertBytes(first, last.text + to.pos - 1, first.length, last.length - (to.pos - 1)) != LineResult::Ok)
+        if (InsertBytes(first, last.text + to.pos - 1, first.length, last.length - (to.pos - 1)) !=
+            LineResult::Ok)
             return false;
         DeleteBytes(first, from.pos - 1, oldLength - (from.pos - 1));
         for (int n = from.line + 1; n <= to.line; ++n)
@@ -106,8 +110,9 @@ TextPlace Editor::insertAt(TextPlace at, std::string_view text, bool* ok) {
     *ok = outcome.result == LineResult::Ok;
     refreshRows(at.line, outcome.breaks + 1);
     changed();
-    const TextPlace end = outcome.breaks > 0 ? TextPlace{at.line + outcome.breaks, outcome.bytesAfterLastBreak + 1}
-                                             : TextPlace{at.line, at.pos + static_cast<int>(text.size())};
+    const TextPlace end = outcome.breaks > 0
+                              ? TextPlace{at.line + outcome.breaks, outcome.bytesAfterLastBreak + 1}
+                              : TextPlace{at.line, at.pos + static_cast<int>(text.size())};
     return *ok ? end : clampPlace(end);
 }
 
@@ -197,7 +202,8 @@ void Editor::typeChar(unsigned char c) {
     if (caret_.overwriteMode && !caret_.selecting) {
         const LineRecord& line = lineRef(caret_.caretLine);
         if (caret_.caretPos <= line.length)
-            selectRange(caretPlace(), {caret_.caretLine, caret_.caretPos + CharLengthAt(line, caret_.caretPos - 1)});
+            selectRange(caretPlace(),
+                        {caret_.caretLine, caret_.caretPos + CharLengthAt(line, caret_.caretPos - 1)});
     }
     deleteSelection(&entry);
     entry.kind = UndoRecord::Replacement;

@@ -37,8 +37,12 @@ int LevelToRemove(const LineRecord& line, int tabWidth) noexcept {
 
 } // namespace
 
-NimbetResult Editor::indent() { return reindent(true); }
-NimbetResult Editor::unindent() { return reindent(false); }
+NimbetResult Editor::indent() {
+    return reindent(true);
+}
+NimbetResult Editor::unindent() {
+    return reindent(false);
+}
 
 NimbetResult Editor::reindent(bool add) {
     if (!writeEnabled_ || !caret_.selecting)

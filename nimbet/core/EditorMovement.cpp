@@ -57,8 +57,9 @@ long long Editor::goalColumn() const noexcept {
     const TextPlace goal = clampPlace({caret_.goalLine, caret_.goalPos});
     const RowRule rule = rowRule();
     GoalCache& cache = goalCache_;
-    if (cache.valid && cache.goal == goal && cache.version == textVersion_ && cache.rule.tabWidth == rule.tabWidth &&
-        cache.rule.wrap == rule.wrap && cache.rule.wrapColumns == rule.wrapColumns)
+    if (cache.valid && cache.goal == goal && cache.version == textVersion_ &&
+        cache.rule.tabWidth == rule.tabWidth && cache.rule.wrap == rule.wrap &&
+        cache.rule.wrapColumns == rule.wrapColumns)
         return cache.column;
     cache.goal = goal;
     cache.version = textVersion_;
@@ -238,7 +239,8 @@ void Editor::setWrapping(bool wrap, int column) {
     } else if (!wrap && metrics_.wrap) {
         const int topRow = caret_.topLine;
         int n = 1, rows = 0;
-        for (const LineRecord* line = buffer_.first(); line->next && rows + line->rows < topRow; line = line->next) {
+        for (const LineRecord* line = buffer_.first(); line->next && rows + line->rows < topRow;
+             line = line->next) {
             rows += line->rows;
             ++n;
         }

@@ -176,7 +176,9 @@ NimbetResult Editor::setCaretThrough(int offset) {
     return NIMBET_OK;
 }
 
-int Editor::caretThrough() const noexcept { return ClampToInt(throughOffset(caretPlace())); }
+int Editor::caretThrough() const noexcept {
+    return ClampToInt(throughOffset(caretPlace()));
+}
 
 int Editor::caretColumn() const noexcept {
     const LineRecord& line = lineRef(caret_.caretLine);

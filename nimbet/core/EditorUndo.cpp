@@ -4,8 +4,12 @@
 namespace nimbet {
 
 namespace {
-size_t SizeOf(const std::optional<std::string>& text) noexcept { return text ? text->size() : 0; }
-const char* DataOf(const std::optional<std::string>& text) noexcept { return text ? text->data() : nullptr; }
+size_t SizeOf(const std::optional<std::string>& text) noexcept {
+    return text ? text->size() : 0;
+}
+const char* DataOf(const std::optional<std::string>& text) noexcept {
+    return text ? text->data() : nullptr;
+}
 } // namespace
 
 NimbetResult Editor::undo() {
@@ -22,7 +26,8 @@ NimbetResult Editor::undo() {
             clearSelection();
             setCaret(record.start);
             bool ok = true;
-            const TextPlace after = record.oldText ? insertAt(record.start, *record.oldText, &ok) : record.start;
+            const TextPlace after =
+                record.oldText ? insertAt(record.start, *record.oldText, &ok) : record.start;
             if (!record.keepCaret)
                 setCaret(after);
             scrollCaretIntoView();

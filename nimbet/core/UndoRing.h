@@ -15,16 +15,16 @@ struct UndoRecord {
     enum Kind : int { Replacement = 0, Deletion = 1 };
     int kind = Replacement;
     TextPlace start{0, 0};
-    TextPlace newEnd{0, 0}; // replacement: after the inserted text
-    TextPlace oldEnd{0, 0}; // end of the removed text
-    bool keepCaret = false; // deletion: undo leaves the caret at the start
-    bool chained = false;   // undoing this continues with the next older record
+    TextPlace newEnd{0, 0};             // replacement: after the inserted text
+    TextPlace oldEnd{0, 0};             // end of the removed text
+    bool keepCaret = false;             // deletion: undo leaves the caret at the start
+    bool chained = false;               // undoing this continues with the next older record
     std::optional<std::string> newText; // absent: nothing inserted
     std::optional<std::string> oldText; // absent: nothing removed
 };
 
 class UndoRing {
-public:
+  public:
     static constexpr int kCapacity = 256;
 
     // Stores `record` as the newest record. After an undo the whole history is
@@ -60,7 +60,7 @@ public:
     // Record i counted from the newest (0).
     const UndoRecord& at(int i) const noexcept { return records_[physical(i)]; }
 
-private:
+  private:
     size_t physical(int i) const noexcept { return static_cast<size_t>((head_ + i) % kCapacity); }
 
     std::array<UndoRecord, kCapacity> records_;

@@ -205,8 +205,9 @@ void EditorInstance::paintInto(HDC target) {
         if (selection.exists && n >= selection.start.line && n <= selection.finish.line) {
             const long long from =
                 n == selection.start.line ? LocateIndex(*line, rule, selection.start.pos - 1).column : 0;
-            const long long to = n == selection.finish.line ? LocateIndex(*line, rule, selection.finish.pos - 1).column
-                                                             : LocateIndex(*line, rule, line->length).column + 2;
+            const long long to = n == selection.finish.line
+                                     ? LocateIndex(*line, rule, selection.finish.pos - 1).column
+                                     : LocateIndex(*line, rule, line->length).column + 2;
             if (to > from)
                 PatBlt(memoryDc_, x0 + static_cast<int>(from) * charWidth_, y,
                        static_cast<int>(to - from) * charWidth_, rowHeight, DSTINVERT);
@@ -268,10 +269,10 @@ void EditorInstance::placeCaret() {
     const long long column = editor.caretColumn();
     const long long x = (column - caret.firstColumn + 1) * charWidth_ + metrics.lineNumberWidth();
     const long long y =
-        metrics.rulerHeight() + static_cast<long long>(editor.rowOfPlace(editor.caretPlace()) - caret.topLine) *
-                                    metrics.rowHeight();
-    const bool visible = x >= metrics.lineNumberWidth() && x < metrics.clientWidth() && y >= metrics.rulerHeight() &&
-                         y < metrics.clientHeight();
+        metrics.rulerHeight() +
+        static_cast<long long>(editor.rowOfPlace(editor.caretPlace()) - caret.topLine) * metrics.rowHeight();
+    const bool visible = x >= metrics.lineNumberWidth() && x < metrics.clientWidth() &&
+                         y >= metrics.rulerHeight() && y < metrics.clientHeight();
     if (!visible) {
         showCaret(false);
         return;
@@ -321,8 +322,7 @@ void EditorInstance::updateScrollBars() {
 // Input is refused while a text change is running (its message pumping may
 // deliver keys); otherwise it runs marked busy, so that the parent's
 // notification handlers cannot change the text under it.
-template <typename Input>
-void EditorInstance::runInput(Input&& input) {
+template <typename Input> void EditorInstance::runInput(Input&& input) {
     if (busy())
         return;
     struct Busy {
@@ -336,20 +336,47 @@ void EditorInstance::runInput(Input&& input) {
 namespace {
 bool KeyOf(WPARAM virtualKey, EditorKey& key) {
     switch (virtualKey) {
-    case VK_LEFT: key = EditorKey::Left; return true;
-    case VK_RIGHT: key = EditorKey::Right; return true;
-    case VK_UP: key = EditorKey::Up; return true;
-    case VK_DOWN: key = EditorKey::Down; return true;
-    case VK_HOME: key = EditorKey::Home; return true;
-    case VK_END: key = EditorKey::End; return true;
-    case VK_PRIOR: key = EditorKey::PageUp; return true;
-    case VK_NEXT: key = EditorKey::PageDown; return true;
-    case VK_INSERT: key = EditorKey::Insert; return true;
-    case VK_DELETE: key = EditorKey::Delete; return true;
-    case VK_BACK: key = EditorKey::Backspace; return true;
-    case VK_TAB: key = EditorKey::Tab; return true;
-    case VK_RETURN: key = EditorKey::Enter; return true;
-    default: return false;
+    case VK_LEFT:
+        key = EditorKey::Left;
+        return true;
+    case VK_RIGHT:
+        key = EditorKey::Right;
+        return true;
+    case VK_UP:
+        key = EditorKey::Up;
+        return true;
+    case VK_DOWN:
+        key = EditorKey::Down;
+        return true;
+    case VK_HOME:
+        key = EditorKey::Home;
+        return true;
+    case VK_END:
+        key = EditorKey::End;
+        return true;
+    case VK_PRIOR:
+        key = EditorKey::PageUp;
+        return true;
+    case VK_NEXT:
+        key = EditorKey::PageDown;
+        return true;
+    case VK_INSERT:
+        key = EditorKey::Insert;
+        return true;
+    case VK_DELETE:
+        key = EditorKey::Delete;
+        return true;
+    case VK_BACK:
+        key = EditorKey::Backspace;
+        return true;
+    case VK_TAB:
+        key = EditorKey::Tab;
+        return true;
+    case VK_RETURN:
+        key = EditorKey::Enter;
+        return true;
+    default:
+        return false;
     }
 }
 } // namespace
@@ -373,7 +400,8 @@ void EditorInstance::onImeComposition(LPARAM lParam) {
         const LONG bytes = ImmGetCompositionStringA(context, GCS_RESULTSTR, nullptr, 0);
         if (bytes > 0) {
             result.resize(static_cast<size_t>(bytes));
-            const LONG got = ImmGetCompositionStringA(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
+            const LONG got =
+                ImmGetCompositionStringA(context, GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
             result.resize(got > 0 ? std::min(static_cast<size_t>(got), result.size()) : 0);
         }
         ImmReleaseContext(hwnd_, context);

@@ -14,7 +14,8 @@ using namespace nimbet;
 
 namespace {
 
-const char* const kPieces[] = {"a", "x", "ソ", "表", "ー", "－", "\\", "|", "\t", " ", "    ", "　", "_", "亜"};
+const char* const kPieces[] = {"a", "x",  "ソ", "表",   "ー", "－", "\\",
+                               "|", "\t", " ",  "    ", "　", "_",  "亜"};
 
 std::string RandomText(std::mt19937& random, int maxPieces, bool breaks) {
     std::string text;
@@ -87,18 +88,34 @@ TEST(EditProperty, UndoingEveryEditRestoresTheText) {
             case 1:
                 e.typeChar(static_cast<unsigned char>("ab \\|~\xB1"[random() % 7]));
                 break;
-            case 2: e.keyDown(EditorKey::Enter, false, false); break;
-            case 3: e.keyDown(EditorKey::Backspace, false, false); break;
-            case 4: e.keyDown(EditorKey::Delete, false, false); break;
-            case 5: e.keyDown(EditorKey::Tab, random() % 2 == 0, false); break;
-            case 6: e.indent(); break;
-            case 7: e.unindent(); break;
-            case 8: e.setSelText(RandomText(random, 6, true).c_str()); break;
+            case 2:
+                e.keyDown(EditorKey::Enter, false, false);
+                break;
+            case 3:
+                e.keyDown(EditorKey::Backspace, false, false);
+                break;
+            case 4:
+                e.keyDown(EditorKey::Delete, false, false);
+                break;
+            case 5:
+                e.keyDown(EditorKey::Tab, random() % 2 == 0, false);
+                break;
+            case 6:
+                e.indent();
+                break;
+            case 7:
+                e.unindent();
+                break;
+            case 8:
+                e.setSelText(RandomText(random, 6, true).c_str());
+                break;
             case 9:
                 s.clipboard.content = RandomText(random, 6, true);
                 e.paste();
                 break;
-            case 10: e.inputMethodResult(RandomText(random, 2, false)); break;
+            case 10:
+                e.inputMethodResult(RandomText(random, 2, false));
+                break;
             default:
                 if (random() % 2 == 0)
                     e.toggleOverwriteMode();

@@ -42,10 +42,12 @@ constexpr auto kMode = NIMBET_NOTIFY_INSERTMODE;
 // The newest undo record, drawn compactly: kind start oldEnd newEnd keep "old" "new".
 std::string Describe(const UndoRecord& r) {
     auto place = [](TextPlace p) { return std::to_string(p.line) + "," + std::to_string(p.pos); };
-    auto text = [](const std::optional<std::string>& t) { return t ? "\"" + *t + "\"" : std::string("null"); };
+    auto text = [](const std::optional<std::string>& t) {
+        return t ? "\"" + *t + "\"" : std::string("null");
+    };
     return std::to_string(r.kind) + " " + place(r.start) + " " + place(r.oldEnd) + " " +
-           (r.kind == 0 ? place(r.newEnd) : std::string("-")) + (r.keepCaret ? " keep " : " ") + text(r.oldText) +
-           " " + text(r.newText);
+           (r.kind == 0 ? place(r.newEnd) : std::string("-")) + (r.keepCaret ? " keep " : " ") +
+           text(r.oldText) + " " + text(r.newText);
 }
 
 struct Case {
@@ -80,10 +82,20 @@ TEST(EditorEditing, TypedCharacters) {
         {"a|c", Type("b"), "ab|c", {{kText, 0}, {kCaret, 1}}, "0 1,2 1,2 1,3 null \"b\""},
         {"ソ|表", Type("\\"), "ソ\\|表", {{kText, 0}, {kCaret, 1}}, "0 1,3 1,3 1,4 null \"\\\""},
         {"a[bc|d", Type("x"), "ax|d", {{kCleared, 0}, {kText, 0}, {kCaret, 1}}, "0 1,2 1,4 1,3 \"bc\" \"x\""},
-        {"a|bc", Overwrite(Type("x")), "ax|c", {{kMode, 0}, {kCleared, 0}, {kText, 0}, {kCaret, 1}},
+        {"a|bc",
+         Overwrite(Type("x")),
+         "ax|c",
+         {{kMode, 0}, {kCleared, 0}, {kText, 0}, {kCaret, 1}},
          "0 1,2 1,3 1,3 \"b\" \"x\""},
-        {"abc|", Overwrite(Type("x")), "abcx|", {{kMode, 0}, {kText, 0}, {kCaret, 1}}, "0 1,4 1,4 1,5 null \"x\""},
-        {"a|ソb", Overwrite(Type("x")), "ax|b", {{kMode, 0}, {kCleared, 0}, {kText, 0}, {kCaret, 1}},
+        {"abc|",
+         Overwrite(Type("x")),
+         "abcx|",
+         {{kMode, 0}, {kText, 0}, {kCaret, 1}},
+         "0 1,4 1,4 1,5 null \"x\""},
+        {"a|ソb",
+         Overwrite(Type("x")),
+         "ax|b",
+         {{kMode, 0}, {kCleared, 0}, {kText, 0}, {kCaret, 1}},
          "0 1,2 1,4 1,3 \"ソ\" \"x\""},
         {"a|b", Type("\xB1"), "a\xB1|b", {{kText, 0}, {kCaret, 1}}, "0 1,2 1,2 1,3 null \"\xB1\""},
         // Control bytes, DEL, 0x80, 0xA0 and 0xE0+ are not typed; a lead byte takes its trail byte along.
@@ -100,12 +112,25 @@ TEST(EditorEditing, TypedCharacters) {
 TEST(EditorEditing, InputMethodResults) {
     const Case cases[] = {
         {"a|b", Ime("漢字"), "a漢字|b", {{kCaret, 1}, {kText, 1}}, "0 1,2 1,2 1,6 null \"漢字\""},
-        {"a[bc|d", Ime("ソ"), "aソ|d", {{kCleared, 0}, {kCaret, 1}, {kText, 1}}, "0 1,2 1,4 1,4 \"bc\" \"ソ\""},
-        {"a|bcd", Overwrite(Ime("漢字")), "a漢字|d", {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
+        {"a[bc|d",
+         Ime("ソ"),
+         "aソ|d",
+         {{kCleared, 0}, {kCaret, 1}, {kText, 1}},
+         "0 1,2 1,4 1,4 \"bc\" \"ソ\""},
+        {"a|bcd",
+         Overwrite(Ime("漢字")),
+         "a漢字|d",
+         {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
          "0 1,2 1,4 1,6 \"bc\" \"漢字\""},
-        {"a|ソ表x", Overwrite(Ime("漢x")), "a漢x|x", {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
+        {"a|ソ表x",
+         Overwrite(Ime("漢x")),
+         "a漢x|x",
+         {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
          "0 1,2 1,6 1,5 \"ソ表\" \"漢x\""},
-        {"a|b", Overwrite(Ime("漢字")), "a漢字|", {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
+        {"a|b",
+         Overwrite(Ime("漢字")),
+         "a漢字|",
+         {{kMode, 0}, {kCleared, 0}, {kCaret, 1}, {kText, 1}},
          "0 1,2 1,3 1,6 \"b\" \"漢字\""},
         // A result holding a break still leaves the caret on a real place.
         {"a|b", Ime("x\r\ny"), "ax\ny|b", {{kCaret, 1}, {kText, 1}}, "0 1,2 1,2 2,2 null \"x\r\ny\""},
@@ -133,7 +158,11 @@ TEST(EditorEditing, EnterBackspaceDeleteAndTab) {
     using K = EditorKey;
     const Case cases[] = {
         {"ab|cd", Key(K::Enter), "ab\n|cd", {{kText, 2}, {kCaret, 1}}, "0 1,3 1,3 2,1 null \"\r\n\""},
-        {"a[bc|d", Key(K::Enter), "a\n|d", {{kCleared, 0}, {kText, 2}, {kCaret, 1}}, "0 1,2 1,4 2,1 \"bc\" \"\r\n\""},
+        {"a[bc|d",
+         Key(K::Enter),
+         "a\n|d",
+         {{kCleared, 0}, {kText, 2}, {kCaret, 1}},
+         "0 1,2 1,4 2,1 \"bc\" \"\r\n\""},
         {"表|", Key(K::Enter), "表\n|", {{kText, 2}, {kCaret, 1}}, "0 1,3 1,3 2,1 null \"\r\n\""},
         {"ab|c", Key(K::Backspace), "a|c", {{kText, 3}, {kCaret, 1}}, "1 1,2 1,3 - \"b\" null"},
         {"xソ|y", Key(K::Backspace), "x|y", {{kText, 3}, {kCaret, 1}}, "1 1,2 1,4 - \"ソ\" null"},
@@ -145,12 +174,24 @@ TEST(EditorEditing, EnterBackspaceDeleteAndTab) {
         {"a|－b", Key(K::Delete), "a|b", {{kText, 4}}, "1 1,2 1,4 - keep \"－\" null"},
         {"ab|\ncd", Key(K::Delete), "ab|cd", {{kText, 4}}, "1 1,3 2,1 - keep \"\r\n\" null"},
         {"ab\ncd|", Key(K::Delete), "ab\ncd|", {}, nullptr},
-        {"a[bc|d", Key(K::Delete), "a|d", {{kCleared, 0}, {kText, 3}, {kCaret, 1}}, "1 1,2 1,4 - keep \"bc\" null"},
+        {"a[bc|d",
+         Key(K::Delete),
+         "a|d",
+         {{kCleared, 0}, {kText, 3}, {kCaret, 1}},
+         "1 1,2 1,4 - keep \"bc\" null"},
         {"a|b", Key(K::Tab), "a\t|b", {{kText, 9}, {kCaret, 1}}, "0 1,2 1,2 1,3 null \"\t\""},
-        {"a[bc|d", Key(K::Tab), "a\t|d", {{kCleared, 0}, {kText, 9}, {kCaret, 1}}, "0 1,2 1,4 1,3 \"bc\" \"\t\""},
+        {"a[bc|d",
+         Key(K::Tab),
+         "a\t|d",
+         {{kCleared, 0}, {kText, 9}, {kCaret, 1}},
+         "0 1,2 1,4 1,3 \"bc\" \"\t\""},
         {"a|b", Key(K::Tab, true), "a|b", {}, nullptr},
         {"a[bc|d", Key(K::Tab, true), "a[bc|d", {}, nullptr},
-        {"a|b", Overwrite(Key(K::Tab)), "a\t|b", {{kMode, 0}, {kText, 9}, {kCaret, 1}}, "0 1,2 1,2 1,3 null \"\t\""},
+        {"a|b",
+         Overwrite(Key(K::Tab)),
+         "a\t|b",
+         {{kMode, 0}, {kText, 9}, {kCaret, 1}},
+         "0 1,2 1,2 1,3 null \"\t\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before);
@@ -159,7 +200,9 @@ TEST(EditorEditing, EnterBackspaceDeleteAndTab) {
 }
 
 TEST(EditorEditing, ReplacingTheSelectionFromTheHost) {
-    auto set = [](const char* text) { return [text](Editor& e) { EXPECT_EQ(e.setSelText(text), NIMBET_OK); }; };
+    auto set = [](const char* text) {
+        return [text](Editor& e) { EXPECT_EQ(e.setSelText(text), NIMBET_OK); };
+    };
     const Case cases[] = {
         {"|", set("a\r\nb"), "a\nb|", {{kText, 10}}, "0 1,1 1,1 2,2 null \"a\r\nb\""},
         {"x|y", set("1\r2\n3"), "x1\n2\n3|y", {{kText, 10}}, "0 1,2 1,2 3,2 null \"1\r2\n3\""},
@@ -176,8 +219,13 @@ TEST(EditorEditing, ReplacingTheSelectionFromTheHost) {
 
 TEST(EditorEditing, WriteProtectionStopsEveryChange) {
     using K = EditorKey;
-    const Op ops[] = {Type("x"),       Ime("漢"),        Key(K::Enter),  Key(K::Backspace),
-                      Key(K::Delete),  Key(K::Tab),      Key(K::Tab, true),
+    const Op ops[] = {Type("x"),
+                      Ime("漢"),
+                      Key(K::Enter),
+                      Key(K::Backspace),
+                      Key(K::Delete),
+                      Key(K::Tab),
+                      Key(K::Tab, true),
                       [](Editor& e) { EXPECT_EQ(e.indent(), NIMBET_FAILED); },
                       [](Editor& e) { EXPECT_EQ(e.unindent(), NIMBET_FAILED); },
                       [](Editor& e) { EXPECT_EQ(e.cut(), NIMBET_FAILED); },

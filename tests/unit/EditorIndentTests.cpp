@@ -8,9 +8,10 @@ using namespace nimbet;
 namespace {
 std::string Newest(const Editor& e) {
     const UndoRecord& r = e.undoRing().at(0);
-    return std::to_string(r.start.line) + "," + std::to_string(r.start.pos) + " " + std::to_string(r.oldEnd.line) +
-           "," + std::to_string(r.oldEnd.pos) + " " + std::to_string(r.newEnd.line) + "," +
-           std::to_string(r.newEnd.pos) + " [" + r.oldText.value_or("null") + "] [" + r.newText.value_or("null") + "]";
+    return std::to_string(r.start.line) + "," + std::to_string(r.start.pos) + " " +
+           std::to_string(r.oldEnd.line) + "," + std::to_string(r.oldEnd.pos) + " " +
+           std::to_string(r.newEnd.line) + "," + std::to_string(r.newEnd.pos) + " [" +
+           r.oldText.value_or("null") + "] [" + r.newText.value_or("null") + "]";
 }
 } // namespace
 
@@ -20,7 +21,7 @@ TEST(EditorIndent, IndentsEveryLineUpToTheFinish) {
         const char* after;
         const char* record;
     } cases[] = {
-        {"[ab\ncd\n|ef", "[\tab\n\tcd|\nef", "1,1 2,3 2,4 [ab\r\ncd] [\tab\r\n\tcd]"},  // line 3 stays
+        {"[ab\ncd\n|ef", "[\tab\n\tcd|\nef", "1,1 2,3 2,4 [ab\r\ncd] [\tab\r\n\tcd]"}, // line 3 stays
         {"a[b|c", "[\tabc|", "1,1 1,4 1,5 [abc] [\tabc]"},
         {"x\nソ|\n\n表[", "x\n[\tソ\n\t\n\t表|", "2,1 4,3 4,4 [ソ\r\n\r\n表] [\tソ\r\n\t\r\n\t表]"},
     };
@@ -64,7 +65,8 @@ TEST(EditorIndent, TabAndShiftTabWorkOnSelectedLines) {
     s.events.clear();
     s.editor.keyDown(EditorKey::Tab, true, false);
     EXPECT_EQ(s.sketch(), "[ab\ncd|");
-    EXPECT_EQ(s.events.notes, (Notes{{NIMBET_NOTIFY_TEXT, 13}, {NIMBET_NOTIFY_CARET, 0}, {NIMBET_NOTIFY_CARET, 1}}));
+    EXPECT_EQ(s.events.notes,
+              (Notes{{NIMBET_NOTIFY_TEXT, 13}, {NIMBET_NOTIFY_CARET, 0}, {NIMBET_NOTIFY_CARET, 1}}));
     ASSERT_EQ(s.editor.undo(), NIMBET_OK);
     EXPECT_EQ(s.text(), "\tab\n\tcd");
     ASSERT_EQ(s.editor.undo(), NIMBET_OK);

@@ -34,7 +34,7 @@ TEST(EditorMovement, KeysMoveOverWholeCharacters) {
         const char* after;
     } cases[] = {
         {"表|x", {{K::Left}}, "|表x"},
-        {"亜a|", {{K::Left}}, "亜|a"},             // 亜 = 88 9F: its trail looks like a lead byte
+        {"亜a|", {{K::Left}}, "亜|a"}, // 亜 = 88 9F: its trail looks like a lead byte
         {"a\n|b", {{K::Left}}, "a|\nb"},
         {"|ab", {{K::Left}}, "|ab"},
         {"|表x", {{K::Right}}, "表|x"},
@@ -42,25 +42,25 @@ TEST(EditorMovement, KeysMoveOverWholeCharacters) {
         {"ab|\nc", {{K::Right}}, "ab\n|c"},
         {"ab\nc|", {{K::Right}}, "ab\nc|"},
         {"abc\nab|c", {{K::Up}}, "ab|c\nabc"},
-        {"a|bc", {{K::Up}}, "|abc"},                   // first line: its start
-        {"ソ表\na|b", {{K::Up}}, "|ソ表\nab"},          // before the wide character spanning the column
+        {"a|bc", {{K::Up}}, "|abc"},           // first line: its start
+        {"ソ表\na|b", {{K::Up}}, "|ソ表\nab"}, // before the wide character spanning the column
         {"ソ表\nab|", {{K::Up}}, "ソ|表\nab"},
-        {"\tx\nab|c", {{K::Up}}, "|\tx\nabc"},          // before the tab spanning the column
+        {"\tx\nab|c", {{K::Up}}, "|\tx\nabc"}, // before the tab spanning the column
         {"abcdef\nab\nabcd|ef", {{K::Up}, {K::Up}}, "abcd|ef\nab\nabcdef"}, // the goal column is kept
         {"a|b\nソ表", {{K::Down}}, "ab\n|ソ表"},
-        {"ab\nc|d", {{K::Down}}, "ab\ncd|"},           // last line: its end
+        {"ab\nc|d", {{K::Down}}, "ab\ncd|"}, // last line: its end
         {"ab|c", {{K::Home}}, "|abc"},
         {"ab|c", {{K::End}}, "abc|"},
         {"ab\ncd|", {{K::Home, false, true}}, "|ab\ncd"},
         {"|ab\ncd", {{K::End, false, true}}, "ab\ncd|"},
-        {"表|x", {{K::Left, false, true}}, "|表x"},    // Ctrl changes nothing for Left and Right
+        {"表|x", {{K::Left, false, true}}, "|表x"}, // Ctrl changes nothing for Left and Right
         {"a|bc", {{K::Right, true}}, "a[b|c"},
         {"a|bc", {{K::Right, true}, {K::Right, true}, {K::Left, true}}, "a[b|c"},
         {"a|bc\ndef", {{K::Down, true}}, "a[bc\nd|ef"},
         {"a|b\ncd", {{K::End, true, true}}, "a[b\ncd|"},
-        {"ab[c|", {{K::Home, true}}, "|ab[c"},          // the end passes the anchor
-        {"a[b|c", {{K::Right}}, "abc|"},                // without Shift the selection goes
-        {"a[b|c", {{K::Up, false, true}}, "a[b|c"},     // Ctrl+Up leaves caret and selection
+        {"ab[c|", {{K::Home, true}}, "|ab[c"},      // the end passes the anchor
+        {"a[b|c", {{K::Right}}, "abc|"},            // without Shift the selection goes
+        {"a[b|c", {{K::Up, false, true}}, "a[b|c"}, // Ctrl+Up leaves caret and selection
         {"a[b|c", {{K::Insert}}, "a[b|c"},
     };
     for (const Case& c : cases) {
@@ -120,13 +120,13 @@ TEST(EditorMovement, PagesMoveByTheVisibleRows) {
         {{EditorKey::PageDown}, 19, 3, 19},
         {{EditorKey::PageDown}, 37, 3, 37},
         {{EditorKey::PageUp}, 19, 3, 19},
-        {{EditorKey::Down, false, true}, 19, 3, 20},   // Ctrl+Down scrolls only
+        {{EditorKey::Down, false, true}, 19, 3, 20}, // Ctrl+Down scrolls only
         {{EditorKey::Up, false, true}, 19, 3, 19},
         {{EditorKey::PageUp}, 1, 3, 1},
         {{EditorKey::PageUp}, 1, 3, 1},
-        {{EditorKey::End, false, true}, 100, 9, 88},   // scrolled into view: 100 - 18 * 2 / 3
-        {{EditorKey::PageDown}, 100, 9, 100},          // the top stops at the line count
-        {{EditorKey::PageUp}, 82, 8, 82},              // the goal column is past this line's end
+        {{EditorKey::End, false, true}, 100, 9, 88}, // scrolled into view: 100 - 18 * 2 / 3
+        {{EditorKey::PageDown}, 100, 9, 100},        // the top stops at the line count
+        {{EditorKey::PageUp}, 82, 8, 82},            // the goal column is past this line's end
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(testing::Message() << "to line " << step.line);

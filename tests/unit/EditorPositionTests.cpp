@@ -27,15 +27,15 @@ TEST(EditorPositions, SelectByThroughOffsets) {
         NimbetResult result;
         const char* after;
     } cases[] = {
-        {"|ab\ncd", 5, 5, NIMBET_OK, "ab\n|cd"},     // from = to: caret only
+        {"|ab\ncd", 5, 5, NIMBET_OK, "ab\n|cd"}, // from = to: caret only
         {"|ab\ncd", 1, 3, NIMBET_OK, "[ab|\ncd"},
         {"|ab\ncd", 2, 6, NIMBET_OK, "a[b\nc|d"},
-        {"|ab\ncd", 4, 6, NIMBET_OK, "ab[\nc|d"},    // the second break byte keeps to its line
+        {"|ab\ncd", 4, 6, NIMBET_OK, "ab[\nc|d"}, // the second break byte keeps to its line
         {"|ab\ncd", 3, 7, NIMBET_OK, "ab[\ncd|"},
-        {"a[b|\ncd", 1, 9, NIMBET_OK, "a[b|\ncd"},   // beyond the text: unchanged
+        {"a[b|\ncd", 1, 9, NIMBET_OK, "a[b|\ncd"}, // beyond the text: unchanged
         {"a|b", 0, 2, NIMBET_BADARG, "a|b"},
         {"a|b", 3, 2, NIMBET_BADARG, "a|b"},
-        {"|ソ表", 2, 4, NIMBET_OK, "[ソ|表"},        // on a trail byte: the character's start
+        {"|ソ表", 2, 4, NIMBET_OK, "[ソ|表"}, // on a trail byte: the character's start
         {"|－－", 1, 3, NIMBET_OK, "[－|－"},
     };
     for (const Case& c : cases) {
@@ -53,13 +53,13 @@ TEST(EditorPositions, SelectByPlaces) {
         const char* after;
     } cases[] = {
         {{1, 1}, {2, 3}, true, "[ab\nソ|表"},
-        {{2, 5}, {1, 2}, true, "a|b\nソ表["},   // length + 1 is accepted
-        {{2, 2}, {2, 4}, true, "ab\n[ソ|表"},   // both ends on trail bytes
-        {{1, 2}, {1, 2}, true, "a|b\nソ表"},    // equal ends: just the caret
+        {{2, 5}, {1, 2}, true, "a|b\nソ表["}, // length + 1 is accepted
+        {{2, 2}, {2, 4}, true, "ab\n[ソ|表"}, // both ends on trail bytes
+        {{1, 2}, {1, 2}, true, "a|b\nソ表"},  // equal ends: just the caret
         {{1, 4}, {1, 1}, false, "a[b|\nソ表"},
         {{3, 1}, {1, 1}, false, "a[b|\nソ表"},
         {{1, 0}, {1, 1}, false, "a[b|\nソ表"},
-        {{5, 1}, {5, 1}, false, "a[b|\nソ表"},  // equal ends outside the text are refused too
+        {{5, 1}, {5, 1}, false, "a[b|\nソ表"}, // equal ends outside the text are refused too
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.after);
@@ -135,7 +135,8 @@ TEST(EditorPositions, CaretColumnExpandsTabsAndCountsWideCharacters) {
         const char* sketch;
         int tabWidth;
         int column;
-    } cases[] = {{"ab|c", 4, 2}, {"\t|x", 4, 4}, {"a\t|x", 8, 8}, {"ソ表|x", 4, 4}, {"ソ\t|", 4, 4}, {"|", 4, 0}};
+    } cases[] = {{"ab|c", 4, 2},   {"\t|x", 4, 4},  {"a\t|x", 8, 8},
+                 {"ソ表|x", 4, 4}, {"ソ\t|", 4, 4}, {"|", 4, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sketch);
         SketchEditor s;

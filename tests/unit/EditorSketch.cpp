@@ -40,7 +40,9 @@ Parsed Parse(std::string_view sketch) {
 
 } // namespace
 
-std::string PlainText(std::string_view sketch) { return Parse(sketch).text; }
+std::string PlainText(std::string_view sketch) {
+    return Parse(sketch).text;
+}
 
 SketchEditor::SketchEditor() {
     editor.metrics().setFont(8, 16);

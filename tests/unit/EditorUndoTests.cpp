@@ -10,7 +10,7 @@ using namespace nimbet;
 
 namespace nimbet {
 class EditorTestAccess {
-public:
+  public:
     static void chainNewest(Editor& editor) { editor.undo_.chainNewest(); }
 };
 } // namespace nimbet
@@ -54,8 +54,8 @@ TEST(EditorUndo, CaretAfterUndoingDeletions) {
         const char* deleted;
         const char* undone;
     } cases[] = {
-        {"a|ソb", EditorKey::Delete, "a|b", "a|ソb"},        // Delete: the caret stays before it
-        {"aソ|b", EditorKey::Backspace, "a|b", "aソ|b"},     // Backspace: after it
+        {"a|ソb", EditorKey::Delete, "a|b", "a|ソb"},       // Delete: the caret stays before it
+        {"aソ|b", EditorKey::Backspace, "a|b", "aソ|b"},    // Backspace: after it
         {"ab|\ncd", EditorKey::Delete, "ab|cd", "ab|\ncd"}, // the break comes back, the caret stays
         {"ab\n|cd", EditorKey::Backspace, "ab|cd", "ab\n|cd"},
         {"a[b\nc|d", EditorKey::Delete, "a|d", "a|b\ncd"},
@@ -69,8 +69,8 @@ TEST(EditorUndo, CaretAfterUndoingDeletions) {
         s.events.clear();
         ASSERT_EQ(s.editor.undo(), NIMBET_OK);
         EXPECT_EQ(s.sketch(), c.undone);
-        EXPECT_EQ(s.events.notes, (Notes{{NIMBET_NOTIFY_SELCLEARED, 0}, {NIMBET_NOTIFY_TEXT, 7},
-                                         {NIMBET_NOTIFY_CARET, 0}}));
+        EXPECT_EQ(s.events.notes,
+                  (Notes{{NIMBET_NOTIFY_SELCLEARED, 0}, {NIMBET_NOTIFY_TEXT, 7}, {NIMBET_NOTIFY_CARET, 0}}));
         s.events.clear();
         ASSERT_EQ(s.editor.redo(), NIMBET_OK);
         EXPECT_EQ(s.sketch(), c.deleted);

@@ -16,9 +16,9 @@ TEST(LayoutMetrics, DefaultsAndChecks) {
         int kind, value;
         NimbetResult result;
     } cases[] = {
-        {0, 8, NIMBET_OK},     {0, 0, NIMBET_BADARG},  {0, -2, NIMBET_BADARG}, {1, 0, NIMBET_OK},
+        {0, 8, NIMBET_OK},      {0, 0, NIMBET_BADARG},  {0, -2, NIMBET_BADARG}, {1, 0, NIMBET_OK},
         {1, -1, NIMBET_BADARG}, {2, -5, NIMBET_BADARG}, {6, -1, NIMBET_BADARG}, {6, 3, NIMBET_OK},
-        {12, 1, NIMBET_OK},    {13, 0, NIMBET_BADARG}, {-1, 0, NIMBET_BADARG}, {5, -3, NIMBET_OK},
+        {12, 1, NIMBET_OK},     {13, 0, NIMBET_BADARG}, {-1, 0, NIMBET_BADARG}, {5, -3, NIMBET_OK},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " = " << c.value);

@@ -11,7 +11,8 @@ using namespace nimbet;
 namespace {
 
 struct Line {
-    explicit Line(const std::string& bytes) : record(CreateLine(bytes.data(), static_cast<int>(bytes.size()))) {}
+    explicit Line(const std::string& bytes)
+        : record(CreateLine(bytes.data(), static_cast<int>(bytes.size()))) {}
     ~Line() { delete record; }
     LineRecord* record;
 };
@@ -25,8 +26,8 @@ TEST(RowLayout, ColumnsExpandTabsAndCountDoubleByteAsTwo) {
         int tabWidth;
         long long column;
     } cases[] = {
-        {"abc", 2, 4, 2},  {"\tx", 1, 4, 4},    {"ab\tx", 3, 4, 4},  {"abcd\tx", 5, 4, 8},
-        {"ソ\tx", 3, 4, 4}, {"ソ表x", 4, 4, 4},  {"a\tb", 2, 8, 8},   {"表|", 3, 4, 3},
+        {"abc", 2, 4, 2},   {"\tx", 1, 4, 4},   {"ab\tx", 3, 4, 4}, {"abcd\tx", 5, 4, 8},
+        {"ソ\tx", 3, 4, 4}, {"ソ表x", 4, 4, 4}, {"a\tb", 2, 8, 8},  {"表|", 3, 4, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.index));
@@ -41,14 +42,10 @@ TEST(RowLayout, VerticalMovesLandOnTheColumnOrBeforeWhatSpansIt) {
         long long column;
         int index;
     } cases[] = {
-        {"abcdef", 3, 3},
-        {"ab", 5, 2},         // short line: its end
-        {"aソb", 2, 1},       // before the double-byte character that spans column 2
-        {"aソb", 3, 3},
-        {"a\tb", 2, 1},       // before the tab that spans column 2
-        {"a\tb", 4, 2},
-        {"－－", 1, 0},
-        {"", 3, 0},
+        {"abcdef", 3, 3}, {"ab", 5, 2},   // short line: its end
+        {"aソb", 2, 1},                   // before the double-byte character that spans column 2
+        {"aソb", 3, 3},   {"a\tb", 2, 1}, // before the tab that spans column 2
+        {"a\tb", 4, 2},   {"－－", 1, 0}, {"", 3, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " col " + std::to_string(c.column));

@@ -16,7 +16,7 @@ namespace {
 const Notification kCleared{NIMBET_NOTIFY_SELCLEARED, 0, 0};
 
 class Editing : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(Nimbet().NimbetCreate(0, parent.hwnd(), 0, 0, 400, 300), NIMBET_OK);
         control = Nimbet().NimbetGetWnd(0);
@@ -58,11 +58,12 @@ protected:
     std::string Selection() {
         int l1 = 0, p1 = 0, l2 = 0, p2 = 0;
         const int result = Nimbet().NimbetGetSelA(0, &l1, &p1, &l2, &p2);
-        return (result == NIMBET_OK ? "sel " : "none ") + std::to_string(l1) + "," + std::to_string(p1) + " " +
-               std::to_string(l2) + "," + std::to_string(p2);
+        return (result == NIMBET_OK ? "sel " : "none ") + std::to_string(l1) + "," + std::to_string(p1) +
+               " " + std::to_string(l2) + "," + std::to_string(p2);
     }
     std::string Caret() {
-        return std::to_string(Nimbet().NimbetGetCaretLine(0)) + "," + std::to_string(Nimbet().NimbetGetCaretPos(0));
+        return std::to_string(Nimbet().NimbetGetCaretLine(0)) + "," +
+               std::to_string(Nimbet().NimbetGetCaretPos(0));
     }
     static std::string ClipboardText() {
         std::string text;
@@ -97,8 +98,8 @@ TEST_F(Editing, TypedCharactersReachTheTextWithTheirNotifications) {
     EXPECT_EQ(Text(), "ソa\\|表");
     EXPECT_EQ(Caret(), "1,6");
     const std::vector<Notification> expected = {
-        Note(NIMBET_NOTIFY_TEXT, 0, 0), Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 0),
-        Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 0), Note(NIMBET_NOTIFY_CARET, 0, 1),
+        Note(NIMBET_NOTIFY_TEXT, 0, 0),  Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 0),
+        Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 0),  Note(NIMBET_NOTIFY_CARET, 0, 1),
     };
     EXPECT_EQ(parent.received, expected);
     // Control characters arrive as character messages too and are not typed.
@@ -142,8 +143,8 @@ TEST_F(Editing, EditingKeysChangeTheText) {
     Press(VK_TAB);
     EXPECT_EQ(Text(), "a\tc\ndef");
     const std::vector<Notification> expected = {
-        Note(NIMBET_NOTIFY_TEXT, 0, 2), Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 3),
-        Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 4), Note(NIMBET_NOTIFY_TEXT, 0, 9),
+        Note(NIMBET_NOTIFY_TEXT, 0, 2),  Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 3),
+        Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 4),  Note(NIMBET_NOTIFY_TEXT, 0, 9),
         Note(NIMBET_NOTIFY_CARET, 0, 1),
     };
     EXPECT_EQ(parent.received, expected);
@@ -379,7 +380,8 @@ TEST_F(Editing, InputMethodResultIsInsertedOnceAndItsCharactersSwallowed) {
     DispatchPending();
     EXPECT_EQ(Text(), "漢ab");
     EXPECT_EQ(Caret(), "1,3");
-    const std::vector<Notification> expected = {Note(NIMBET_NOTIFY_CARET, 0, 1), Note(NIMBET_NOTIFY_TEXT, 0, 1)};
+    const std::vector<Notification> expected = {Note(NIMBET_NOTIFY_CARET, 0, 1),
+                                                Note(NIMBET_NOTIFY_TEXT, 0, 1)};
     EXPECT_EQ(parent.received, expected);
     Type("z");
     EXPECT_EQ(Text(), "漢zab") << "typing goes on normally afterwards";
