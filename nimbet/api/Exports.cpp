@@ -158,7 +158,8 @@ int WINAPI NimbetSelectAll(int id) {
 }
 
 int WINAPI NimbetSetText(int id, const char* text) {
-    return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
+    return WithTextChange(id,
+                          [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
 }
 
 int WINAPI NimbetGetTextLength(int id) {
@@ -169,7 +170,8 @@ int WINAPI NimbetGetTextLength(int id) {
 }
 
 int WINAPI NimbetGetText(int id, char* buffer, int lineCode) {
-    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.editor().getText(buffer, lineCode)); });
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.editor().getText(buffer, lineCode)); });
 }
 
 int WINAPI NimbetGetLines(int id) {

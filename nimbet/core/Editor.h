@@ -40,19 +40,8 @@ struct SelectionRange {
 
 // Keys the key-down handler acts on.
 enum class EditorKey {
-    Left,
-    Right,
-    Up,
-    Down,
-    Home,
-    End,
-    PageUp,
-    PageDown,
-    Insert,
-    Delete,
-    Backspace,
-    Tab,
-    Enter
+    Left, Right, Up, Down, Home, End, PageUp, PageDown, // movement
+    Insert, Delete, Backspace, Tab, Enter,
 };
 
 class Editor {
@@ -161,7 +150,7 @@ public:
     bool keyDown(EditorKey key, bool shift, bool ctrl);
     void toggleOverwriteMode();
 
-  private:
+private:
     friend class EditorTestAccess;
 
     void resetForLoad();

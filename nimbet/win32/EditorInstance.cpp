@@ -143,7 +143,8 @@ void EditorInstance::notify(NimbetNotify message, int code) {
         SendMessageA(parent_, message, 0, 0);
         return;
     }
-    const WPARAM wParam = static_cast<WPARAM>(static_cast<unsigned>(id_) * 65536u + static_cast<unsigned>(code));
+    const WPARAM wParam =
+        static_cast<WPARAM>(static_cast<unsigned>(id_) * 65536u + static_cast<unsigned>(code));
     SendMessageA(parent_, message, wParam, 0);
 }
 
@@ -322,7 +323,8 @@ void EditorInstance::updateScrollBars() {
 // Input is refused while a text change is running (its message pumping may
 // deliver keys); otherwise it runs marked busy, so that the parent's
 // notification handlers cannot change the text under it.
-template <typename Input> void EditorInstance::runInput(Input&& input) {
+template <typename Input>
+void EditorInstance::runInput(Input&& input) {
     if (busy())
         return;
     struct Busy {
@@ -336,47 +338,20 @@ template <typename Input> void EditorInstance::runInput(Input&& input) {
 namespace {
 bool KeyOf(WPARAM virtualKey, EditorKey& key) {
     switch (virtualKey) {
-    case VK_LEFT:
-        key = EditorKey::Left;
-        return true;
-    case VK_RIGHT:
-        key = EditorKey::Right;
-        return true;
-    case VK_UP:
-        key = EditorKey::Up;
-        return true;
-    case VK_DOWN:
-        key = EditorKey::Down;
-        return true;
-    case VK_HOME:
-        key = EditorKey::Home;
-        return true;
-    case VK_END:
-        key = EditorKey::End;
-        return true;
-    case VK_PRIOR:
-        key = EditorKey::PageUp;
-        return true;
-    case VK_NEXT:
-        key = EditorKey::PageDown;
-        return true;
-    case VK_INSERT:
-        key = EditorKey::Insert;
-        return true;
-    case VK_DELETE:
-        key = EditorKey::Delete;
-        return true;
-    case VK_BACK:
-        key = EditorKey::Backspace;
-        return true;
-    case VK_TAB:
-        key = EditorKey::Tab;
-        return true;
-    case VK_RETURN:
-        key = EditorKey::Enter;
-        return true;
-    default:
-        return false;
+    case VK_LEFT: key = EditorKey::Left; return true;
+    case VK_RIGHT: key = EditorKey::Right; return true;
+    case VK_UP: key = EditorKey::Up; return true;
+    case VK_DOWN: key = EditorKey::Down; return true;
+    case VK_HOME: key = EditorKey::Home; return true;
+    case VK_END: key = EditorKey::End; return true;
+    case VK_PRIOR: key = EditorKey::PageUp; return true;
+    case VK_NEXT: key = EditorKey::PageDown; return true;
+    case VK_INSERT: key = EditorKey::Insert; return true;
+    case VK_DELETE: key = EditorKey::Delete; return true;
+    case VK_BACK: key = EditorKey::Backspace; return true;
+    case VK_TAB: key = EditorKey::Tab; return true;
+    case VK_RETURN: key = EditorKey::Enter; return true;
+    default: return false;
     }
 }
 } // namespace

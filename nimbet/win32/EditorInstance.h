@@ -56,37 +56,38 @@ public:
     bool deletePending = false;
 
 private:
-  template <typename Input> void runInput(Input&& input);
-  LRESULT onKeyDown(WPARAM key, LPARAM lParam);
-  void onImeComposition(LPARAM lParam);
-  void updateClientSize();
-  void updateScrollBars();
-  void rebuildBackBuffer(int width, int height);
-  void paintInto(HDC target);
-  void createCaret();
-  void destroyCaret();
-  void showCaret(bool show);
+    template <typename Input>
+    void runInput(Input&& input);
+    LRESULT onKeyDown(WPARAM key, LPARAM lParam);
+    void onImeComposition(LPARAM lParam);
+    void updateClientSize();
+    void updateScrollBars();
+    void rebuildBackBuffer(int width, int height);
+    void paintInto(HDC target);
+    void createCaret();
+    void destroyCaret();
+    void showCaret(bool show);
 
-  int id_;
-  HWND parent_;
-  HWND hwnd_ = nullptr;
-  Editor editor_;
-  Win32Clipboard clipboard_;
-  int busy_ = 0;
+    int id_;
+    HWND parent_;
+    HWND hwnd_ = nullptr;
+    Editor editor_;
+    Win32Clipboard clipboard_;
+    int busy_ = 0;
 
-  bool visible_ = true;
-  int width_ = 200, height_ = 200;
-  HDC memoryDc_ = nullptr;
-  HBITMAP backBuffer_ = nullptr;
-  HBITMAP originalBitmap_ = nullptr;
-  HFONT rulerFont_ = nullptr;
-  HFONT textFont_ = nullptr;
-  HFONT boldFont_ = nullptr;
-  int charWidth_ = 8, lineHeight_ = 16;
+    bool visible_ = true;
+    int width_ = 200, height_ = 200;
+    HDC memoryDc_ = nullptr;
+    HBITMAP backBuffer_ = nullptr;
+    HBITMAP originalBitmap_ = nullptr;
+    HFONT rulerFont_ = nullptr;
+    HFONT textFont_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    int charWidth_ = 8, lineHeight_ = 16;
 
-  bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
-  bool caretShown_ = false; // ShowCaret and HideCaret go in pairs
-  int caretWidth_ = 2;
+    bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
+    bool caretShown_ = false; // ShowCaret and HideCaret go in pairs
+    int caretWidth_ = 2;
 };
 
 } // namespace nimbet::win32

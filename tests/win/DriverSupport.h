@@ -29,7 +29,7 @@ public:
     std::vector<Notification> received; // messages 2024..2029 in arrival order
     std::function<void()> onAppMessage; // run when WM_APP reaches the parent
     std::function<void(const Notification&)> onNotification; // run after recording a notification
-  private:
+private:
     HWND hwnd_;
 };
 
