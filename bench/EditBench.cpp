@@ -37,7 +37,7 @@ std::string Html(int lines) {
 }
 
 class MemoryClipboard final : public nimbet::ClipboardAccess {
-  public:
+public:
     std::string text;
     bool write(std::string_view t) override {
         text = t;

@@ -11,6 +11,7 @@
 using nimbet::api::EditorInstance;
 using nimbet::api::Flag;
 using nimbet::api::Registry;
+using nimbet::api::WithHeldInstance;
 using nimbet::api::WithInstance;
 using nimbet::api::WithTextChange;
 
@@ -46,8 +47,8 @@ int WINAPI GetNimbetBetaVer(void) { return NIMBET_BETA_VERSION; }
 int WINAPI NimbetRedim(int count) {
     auto& table = Registry();
     for (int id = count; id >= 0 && id < table.slotCount(); ++id)
-        if (EditorInstance* instance = table.find(id); instance && instance->busy())
-            return NIMBET_FAILED; // that instance is in the middle of a load
+        if (EditorInstance* instance = table.find(id); instance && instance->inUse())
+            return NIMBET_FAILED; // that instance is in the middle of an operation
     return table.redim(count);
 }
 
@@ -58,8 +59,8 @@ int WINAPI NimbetDelete(int id) {
     EditorInstance* instance = table.find(id);
     if (!instance)
         return NIMBET_OK;
-    if (instance->busy()) {
-        instance->deletePending = true; // carried out when the running change ends
+    if (instance->inUse()) {
+        instance->deletePending = true; // carried out when the running operation ends
         return NIMBET_OK;
     }
     table.take(id).reset();
@@ -90,7 +91,7 @@ int WINAPI NimbetCreate(int id, HWND parent, int x, int y, int width, int height
 }
 
 int WINAPI NimbetSetFocus(int id) {
-    return WithInstance(id, [](EditorInstance& in) {
+    return WithHeldInstance(id, [](EditorInstance& in) {
         SetFocus(in.window());
         return static_cast<int>(NIMBET_OK);
     });
@@ -123,7 +124,7 @@ HWND WINAPI NimbetGetWnd(int id) {
 }
 
 int WINAPI NimbetCopy(int id) {
-    return WithInstance(id, [](EditorInstance& in) { return static_cast<int>(in.editor().copy()); });
+    return WithHeldInstance(id, [](EditorInstance& in) { return static_cast<int>(in.editor().copy()); });
 }
 
 int WINAPI NimbetCut(int id) {
@@ -151,7 +152,7 @@ int WINAPI NimbetUnIndent(int id) {
 }
 
 int WINAPI NimbetSelectAll(int id) {
-    return WithInstance(id, [](EditorInstance& in) {
+    return WithHeldInstance(id, [](EditorInstance& in) {
         in.editor().selectAll();
         return static_cast<int>(NIMBET_OK);
     });
@@ -202,7 +203,7 @@ int WINAPI NimbetGetLineCode(int id) {
 }
 
 int WINAPI NimbetSetSelA(int id, int line1, int pos1, int line2, int pos2) {
-    return WithInstance(id, [&](EditorInstance& in) {
+    return WithHeldInstance(id, [&](EditorInstance& in) {
         return in.editor().setSelection({line1, pos1}, {line2, pos2}, true) ? 1 : 0;
     });
 }
@@ -219,7 +220,7 @@ int WINAPI NimbetGetSelA(int id, int* line1, int* pos1, int* line2, int* pos2) {
 }
 
 int WINAPI NimbetSetSelB(int id, int from, int to) {
-    return WithInstance(
+    return WithHeldInstance(
         id, [&](EditorInstance& in) { return static_cast<int>(in.editor().setSelectionThrough(from, to)); });
 }
 
@@ -244,12 +245,12 @@ int WINAPI NimbetGetCaretPos(int id) {
 }
 
 int WINAPI NimbetSetCaretLine(int id, int line) {
-    return WithInstance(
+    return WithHeldInstance(
         id, [line](EditorInstance& in) { return static_cast<int>(in.editor().setCaretLine(line)); });
 }
 
 int WINAPI NimbetSetCaretPos(int id, int pos) {
-    return WithInstance(id,
+    return WithHeldInstance(id,
                         [pos](EditorInstance& in) { return static_cast<int>(in.editor().setCaretPos(pos)); });
 }
 
@@ -258,7 +259,7 @@ int WINAPI NimbetGetCaretThrough(int id) {
 }
 
 int WINAPI NimbetSetCaretThrough(int id, int offset) {
-    return WithInstance(
+    return WithHeldInstance(
         id, [offset](EditorInstance& in) { return static_cast<int>(in.editor().setCaretThrough(offset)); });
 }
 
@@ -291,7 +292,7 @@ int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id
 int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMetrics(int id, int kind, int value, int redraw) {
-    return WithInstance(
+    return WithHeldInstance(
         id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
 }
 

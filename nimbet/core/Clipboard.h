@@ -8,7 +8,7 @@
 namespace nimbet {
 
 class ClipboardAccess {
-  public:
+public:
     virtual ~ClipboardAccess() = default;
     // Replaces the clipboard's contents by `text`; false when the clipboard
     // could not be opened or the block not allocated.

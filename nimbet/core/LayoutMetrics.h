@@ -28,7 +28,7 @@ enum MetricsKind : int {
 constexpr int kMaxColumns = 1024;
 
 class LayoutMetrics {
-  public:
+public:
     LayoutMetrics() noexcept;
 
     // Checks and stores one setting. NIMBET_BADARG for an unknown kind or a
@@ -66,7 +66,7 @@ class LayoutMetrics {
     bool wrap = false;
     int lapelColumn = 0;
 
-  private:
+private:
     int values_[kMetricKinds];
     int charWidth_ = 0, lineHeight_ = 0;
     int windowWidth_ = 200, windowHeight_ = 200;

@@ -26,7 +26,7 @@ struct RowPlace {
 // is never split); otherwise when the count has reached the column count a new
 // row starts and the count drops by the column count.
 class RowWalker {
-  public:
+public:
     RowWalker(const LineRecord& line, const RowRule& rule) noexcept;
 
     bool atEnd() const noexcept { return index_ >= line_.length; }
@@ -38,7 +38,7 @@ class RowWalker {
     long long charWidth() const noexcept;
     void advance() noexcept;
 
-  private:
+private:
     void measure() noexcept;
 
     const LineRecord& line_;

@@ -24,7 +24,7 @@ struct UndoRecord {
 };
 
 class UndoRing {
-  public:
+public:
     static constexpr int kCapacity = 256;
 
     // Stores `record` as the newest record. After an undo the whole history is
@@ -60,7 +60,7 @@ class UndoRing {
     // Record i counted from the newest (0).
     const UndoRecord& at(int i) const noexcept { return records_[physical(i)]; }
 
-  private:
+private:
     size_t physical(int i) const noexcept { return static_cast<size_t>((head_ + i) % kCapacity); }
 
     std::array<UndoRecord, kCapacity> records_;

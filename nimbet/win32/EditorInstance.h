@@ -47,12 +47,17 @@ public:
     void repaint(Repaint what) override;
     void pumpOneMessage() override;
 
-    // Re-entrancy guard: a long text change dispatches window messages, and the
-    // parent's notification handlers may call back into the library. While busy
-    // the instance refuses text changes and input, and defers its own deletion.
+    // Re-entrancy guards. Busy: a text change or an input is running (a long
+    // change dispatches window messages, and the parent's notification handlers
+    // may call back into the library); nested text changes and input are then
+    // refused. Held: an export or handler is working on the instance. In both
+    // cases a deletion waits until the instance is free again.
     bool busy() const noexcept { return busy_ > 0; }
+    bool inUse() const noexcept { return busy_ > 0 || holds_ > 0; }
     void enter() noexcept { ++busy_; }
     void leave() noexcept { --busy_; }
+    void hold() noexcept { ++holds_; }
+    void release() noexcept { --holds_; }
     bool deletePending = false;
 
 private:
@@ -74,6 +79,7 @@ private:
     Editor editor_;
     Win32Clipboard clipboard_;
     int busy_ = 0;
+    int holds_ = 0;
 
     bool visible_ = true;
     int width_ = 200, height_ = 200;

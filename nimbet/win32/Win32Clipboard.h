@@ -9,12 +9,12 @@
 namespace nimbet::win32 {
 
 class Win32Clipboard final : public ClipboardAccess {
-  public:
+public:
     explicit Win32Clipboard(HWND owner) : owner_(owner) {}
     bool write(std::string_view text) override;
     bool read(std::string& text) override;
 
-  private:
+private:
     HWND owner_;
 };
 

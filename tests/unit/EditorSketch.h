@@ -35,7 +35,7 @@ struct FakeClipboard final : nimbet::ClipboardAccess {
 using Notes = std::vector<std::pair<NimbetNotify, int>>;
 
 class SketchEditor {
-  public:
+public:
     // A 400 x 300 window with an 8 x 16 font: 43 visible columns, 18 rows a page.
     SketchEditor();
     explicit SketchEditor(std::string_view sketch) : SketchEditor() { load(sketch); }

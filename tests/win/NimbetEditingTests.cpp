@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace {
 const Notification kCleared{NIMBET_NOTIFY_SELCLEARED, 0, 0};
 
 class Editing : public testing::Test {
-  protected:
+public:
     void SetUp() override {
         ASSERT_EQ(Nimbet().NimbetCreate(0, parent.hwnd(), 0, 0, 400, 300), NIMBET_OK);
         control = Nimbet().NimbetGetWnd(0);
@@ -343,6 +344,45 @@ TEST_F(Editing, ParentMayNotChangeOrDeleteTheTextDuringTyping) {
     EXPECT_TRUE(deleted);
     EXPECT_FALSE(IsWindow(control));
     EXPECT_EQ(Nimbet().NimbetGetWnd(0), nullptr);
+}
+
+TEST_F(Editing, ParentMayDeleteTheControlFromAnyNotification) {
+    // The deletion is carried out once the export or key that notified is done.
+    struct Case {
+        const char* name;
+        UINT message;
+        std::function<void(Editing&)> action;
+    } cases[] = {
+        {"SetSelA clearing", NIMBET_NOTIFY_SELCLEARED, [](Editing&) { Nimbet().NimbetSetSelA(0, 1, 2, 1, 2); }},
+        {"SetCaretLine", NIMBET_NOTIFY_CARET, [](Editing&) { Nimbet().NimbetSetCaretLine(0, 1); }},
+        {"SelectAll", NIMBET_NOTIFY_CARET, [](Editing&) { Nimbet().NimbetSelectAll(0); }},
+        {"SetMetrics 12", NIMBET_NOTIFY_INSERTMODE, [](Editing&) { Nimbet().NimbetSetMetrics(0, 12, 1, 1); }},
+        {"Insert key", NIMBET_NOTIFY_INSERTMODE, [](Editing& t) { t.Press(VK_INSERT); }},
+        {"Right key", NIMBET_NOTIFY_CARET, [](Editing& t) { t.Press(VK_RIGHT); }},
+        {"SetSelText", NIMBET_NOTIFY_TEXT, [](Editing&) { Nimbet().NimbetSetSelText(0, "x"); }},
+        {"Undo", NIMBET_NOTIFY_CARET, [](Editing&) {
+             Nimbet().NimbetSetSelText(0, "x");
+             Nimbet().NimbetUndo(0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!Nimbet().NimbetGetWnd(0)) {
+            ASSERT_EQ(Nimbet().NimbetCreate(0, parent.hwnd(), 0, 0, 400, 300), NIMBET_OK);
+            control = Nimbet().NimbetGetWnd(0);
+        }
+        Load("ab");
+        bool asked = false;
+        parent.onNotification = [&](const Notification& n) {
+            if (n.message == c.message && !asked)
+                asked = Nimbet().NimbetDelete(0) == NIMBET_OK;
+        };
+        c.action(*this);
+        parent.onNotification = nullptr;
+        EXPECT_TRUE(asked);
+        EXPECT_FALSE(IsWindow(control));
+        EXPECT_EQ(Nimbet().NimbetGetWnd(0), nullptr);
+    }
 }
 
 } // namespace
