@@ -3,6 +3,7 @@
 #define NIMBET_BUILDING_DLL
 #include "../include/Nimbet.h"
 
+#include <climits>
 #include <memory>
 
 #include "Registry.h"
@@ -10,6 +11,7 @@
 using nimbet::api::EditorInstance;
 using nimbet::api::Flag;
 using nimbet::api::Registry;
+using nimbet::api::WithHeldInstance;
 using nimbet::api::WithInstance;
 using nimbet::api::WithTextChange;
 
@@ -19,6 +21,15 @@ namespace {
 // NIMBET_FAILED until then.
 int NotAvailable(int id) noexcept {
     return WithInstance(id, [](EditorInstance&) { return static_cast<int>(NIMBET_FAILED); });
+}
+
+void WriteIf(int* out, int value) noexcept {
+    if (out)
+        *out = value;
+}
+
+int ClampToInt(long long value) noexcept {
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
 void RedrawIf(EditorInstance& instance, int redraw) {
@@ -36,8 +47,8 @@ int WINAPI GetNimbetBetaVer(void) { return NIMBET_BETA_VERSION; }
 int WINAPI NimbetRedim(int count) {
     auto& table = Registry();
     for (int id = count; id >= 0 && id < table.slotCount(); ++id)
-        if (EditorInstance* instance = table.find(id); instance && instance->busy())
-            return NIMBET_FAILED; // that instance is in the middle of a load
+        if (EditorInstance* instance = table.find(id); instance && instance->inUse())
+            return NIMBET_FAILED; // that instance is in the middle of an operation
     return table.redim(count);
 }
 
@@ -48,8 +59,8 @@ int WINAPI NimbetDelete(int id) {
     EditorInstance* instance = table.find(id);
     if (!instance)
         return NIMBET_OK;
-    if (instance->busy()) {
-        instance->deletePending = true; // carried out when the running change ends
+    if (instance->inUse()) {
+        instance->deletePending = true; // carried out when the running operation ends
         return NIMBET_OK;
     }
     table.take(id).reset();
@@ -80,7 +91,7 @@ int WINAPI NimbetCreate(int id, HWND parent, int x, int y, int width, int height
 }
 
 int WINAPI NimbetSetFocus(int id) {
-    return WithInstance(id, [](EditorInstance& in) {
+    return WithHeldInstance(id, [](EditorInstance& in) {
         SetFocus(in.window());
         return static_cast<int>(NIMBET_OK);
     });
@@ -112,17 +123,44 @@ HWND WINAPI NimbetGetWnd(int id) {
     return instance ? instance->window() : nullptr;
 }
 
-int WINAPI NimbetCopy(int id) { return NotAvailable(id); }
-int WINAPI NimbetCut(int id) { return NotAvailable(id); }
-int WINAPI NimbetPaste(int id) { return NotAvailable(id); }
-int WINAPI NimbetUndo(int id) { return NotAvailable(id); }
-int WINAPI NimbetRedo(int id) { return NotAvailable(id); }
-int WINAPI NimbetIndent(int id) { return NotAvailable(id); }
-int WINAPI NimbetUnIndent(int id) { return NotAvailable(id); }
-int WINAPI NimbetSelectAll(int id) { return NotAvailable(id); }
+int WINAPI NimbetCopy(int id) {
+    return WithHeldInstance(id, [](EditorInstance& in) { return static_cast<int>(in.editor().copy()); });
+}
+
+int WINAPI NimbetCut(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().cut()); });
+}
+
+int WINAPI NimbetPaste(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().paste()); });
+}
+
+int WINAPI NimbetUndo(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().undo()); });
+}
+
+int WINAPI NimbetRedo(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().redo()); });
+}
+
+int WINAPI NimbetIndent(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().indent()); });
+}
+
+int WINAPI NimbetUnIndent(int id) {
+    return WithTextChange(id, [](EditorInstance& in) { return static_cast<int>(in.editor().unindent()); });
+}
+
+int WINAPI NimbetSelectAll(int id) {
+    return WithHeldInstance(id, [](EditorInstance& in) {
+        in.editor().selectAll();
+        return static_cast<int>(NIMBET_OK);
+    });
+}
 
 int WINAPI NimbetSetText(int id, const char* text) {
-    return WithTextChange(id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
+    return WithTextChange(id,
+                          [text](EditorInstance& in) { return static_cast<int>(in.editor().setText(text)); });
 }
 
 int WINAPI NimbetGetTextLength(int id) {
@@ -133,15 +171,23 @@ int WINAPI NimbetGetTextLength(int id) {
 }
 
 int WINAPI NimbetGetText(int id, char* buffer, int lineCode) {
-    return WithInstance(id, [&](EditorInstance& in) { return static_cast<int>(in.editor().getText(buffer, lineCode)); });
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.editor().getText(buffer, lineCode)); });
 }
 
 int WINAPI NimbetGetLines(int id) {
     return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCount(); });
 }
 
-int WINAPI NimbetSetSelText(int id, const char*) { return NotAvailable(id); }
-int WINAPI NimbetGetSelText(int id, char*) { return NotAvailable(id); }
+int WINAPI NimbetSetSelText(int id, const char* text) {
+    return WithTextChange(
+        id, [text](EditorInstance& in) { return static_cast<int>(in.editor().setSelText(text)); });
+}
+
+int WINAPI NimbetGetSelText(int id, char* buffer) {
+    return WithInstance(
+        id, [buffer](EditorInstance& in) { return static_cast<int>(in.editor().getSelText(buffer)); });
+}
 
 const char* WINAPI NimbetGetLineData(int id, int line) {
     EditorInstance* instance = Registry().find(id);
@@ -156,17 +202,70 @@ int WINAPI NimbetGetLineCode(int id) {
     return WithInstance(id, [](EditorInstance& in) { return in.editor().lineCode(); });
 }
 
-int WINAPI NimbetSetSelA(int id, int, int, int, int) { return NotAvailable(id); }
-int WINAPI NimbetGetSelA(int id, int*, int*, int*, int*) { return NotAvailable(id); }
-int WINAPI NimbetSetSelB(int id, int, int) { return NotAvailable(id); }
-int WINAPI NimbetGetSelB(int id, int*, int*) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretLine(int id) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretPos(int id) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretLine(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretPos(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretThrough(int id) { return NotAvailable(id); }
-int WINAPI NimbetSetCaretThrough(int id, int) { return NotAvailable(id); }
-int WINAPI NimbetGetCaretVPos(int id) { return NotAvailable(id); }
+int WINAPI NimbetSetSelA(int id, int line1, int pos1, int line2, int pos2) {
+    return WithHeldInstance(id, [&](EditorInstance& in) {
+        return in.editor().setSelection({line1, pos1}, {line2, pos2}, true) ? 1 : 0;
+    });
+}
+
+int WINAPI NimbetGetSelA(int id, int* line1, int* pos1, int* line2, int* pos2) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const nimbet::SelectionRange range = in.editor().selection();
+        WriteIf(line1, range.start.line);
+        WriteIf(pos1, range.start.pos);
+        WriteIf(line2, range.finish.line);
+        WriteIf(pos2, range.finish.pos);
+        return static_cast<int>(range.exists ? NIMBET_OK : NIMBET_FAILED);
+    });
+}
+
+int WINAPI NimbetSetSelB(int id, int from, int to) {
+    return WithHeldInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.editor().setSelectionThrough(from, to)); });
+}
+
+int WINAPI NimbetGetSelB(int id, int* from, int* to) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        const nimbet::Editor& editor = in.editor();
+        const nimbet::SelectionRange range = editor.selection();
+        if (from && to) {
+            *from = ClampToInt(editor.throughOffset(range.start));
+            *to = ClampToInt(editor.throughOffset(range.finish));
+        }
+        return static_cast<int>(range.exists ? NIMBET_OK : NIMBET_FAILED);
+    });
+}
+
+int WINAPI NimbetGetCaretLine(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caret().caretLine; });
+}
+
+int WINAPI NimbetGetCaretPos(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caret().caretPos; });
+}
+
+int WINAPI NimbetSetCaretLine(int id, int line) {
+    return WithHeldInstance(
+        id, [line](EditorInstance& in) { return static_cast<int>(in.editor().setCaretLine(line)); });
+}
+
+int WINAPI NimbetSetCaretPos(int id, int pos) {
+    return WithHeldInstance(id,
+                        [pos](EditorInstance& in) { return static_cast<int>(in.editor().setCaretPos(pos)); });
+}
+
+int WINAPI NimbetGetCaretThrough(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caretThrough(); });
+}
+
+int WINAPI NimbetSetCaretThrough(int id, int offset) {
+    return WithHeldInstance(
+        id, [offset](EditorInstance& in) { return static_cast<int>(in.editor().setCaretThrough(offset)); });
+}
+
+int WINAPI NimbetGetCaretVPos(int id) {
+    return WithInstance(id, [](EditorInstance& in) { return in.editor().caretColumn(); });
+}
 
 int WINAPI NimbetSetMark(int id, int line, int mark, int redraw) {
     return WithInstance(id, [&](EditorInstance& in) {
@@ -216,7 +315,10 @@ int WINAPI NimbetFontDialog(int id, char*, int) { return NotAvailable(id); }
 int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id); }
 int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
 int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
-int WINAPI NimbetSetMetrics(int id, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetMetrics(int id, int kind, int value, int redraw) {
+    return WithHeldInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
+}
 
 int WINAPI NimbetWriteEnable(int id, int enable) {
     return WithInstance(id, [enable](EditorInstance& in) {

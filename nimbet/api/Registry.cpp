@@ -10,22 +10,38 @@ InstanceTable<EditorInstance>& Registry() noexcept {
     return *table;
 }
 
+void DeleteIfPending(EditorInstance& instance) noexcept {
+    if (instance.deletePending && !instance.inUse())
+        Registry().take(instance.id()).reset();
+}
+
 int WithTextChange(int id, int (*body)(EditorInstance&, const void*), const void* argument) noexcept {
     return WithInstance(id, [&](EditorInstance& instance) {
         if (instance.busy())
             return static_cast<int>(NIMBET_FAILED);
-        instance.enter();
-        int result;
-        try {
-            result = body(instance, argument);
-        } catch (...) {
-            instance.leave();
-            throw;
-        }
-        instance.leave();
-        if (instance.deletePending && !instance.busy())
-            Registry().take(id).reset();
-        return result;
+        struct Busy {
+            EditorInstance& instance;
+            explicit Busy(EditorInstance& i) : instance(i) { instance.enter(); }
+            ~Busy() {
+                instance.leave();
+                DeleteIfPending(instance); // the last use of the instance
+            }
+        } busy(instance);
+        return body(instance, argument);
+    });
+}
+
+int WithHeldInstance(int id, int (*body)(EditorInstance&, const void*), const void* argument) noexcept {
+    return WithInstance(id, [&](EditorInstance& instance) {
+        struct Held {
+            EditorInstance& instance;
+            explicit Held(EditorInstance& i) : instance(i) { instance.hold(); }
+            ~Held() {
+                instance.release();
+                DeleteIfPending(instance); // the last use of the instance
+            }
+        } held(instance);
+        return body(instance, argument);
     });
 }
 

@@ -32,6 +32,10 @@ int WithInstance(int id, Body&& body) noexcept {
     }
 }
 
+// Destroys the instance if its deletion was requested while it was in use and
+// it is free now. The instance must not be used afterwards.
+void DeleteIfPending(EditorInstance& instance) noexcept;
+
 // The same for operations that change the text. They may dispatch window
 // messages (a long load keeps the window alive), so a nested change is refused
 // and a deletion requested meanwhile is carried out afterwards.
@@ -40,6 +44,18 @@ int WithTextChange(int id, int (*body)(EditorInstance&, const void*), const void
 template <typename Body>
 int WithTextChange(int id, Body&& body) noexcept {
     return WithTextChange(
+        id, [](EditorInstance& instance, const void* arg) { return (*static_cast<const Body*>(arg))(instance); },
+        &body);
+}
+
+// For operations that notify the parent or send window messages without
+// changing the text: the parent's handlers may call any export meanwhile, and
+// a deletion they request is carried out when the operation is done.
+int WithHeldInstance(int id, int (*body)(EditorInstance&, const void*), const void* argument) noexcept;
+
+template <typename Body>
+int WithHeldInstance(int id, Body&& body) noexcept {
+    return WithHeldInstance(
         id, [](EditorInstance& instance, const void* arg) { return (*static_cast<const Body*>(arg))(instance); },
         &body);
 }

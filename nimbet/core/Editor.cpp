@@ -1,4 +1,5 @@
-// Whole-text operations of the editor: loading, export and line access.
+// Whole-text operations of the editor: loading, export, line access and the
+// layout settings.
 #include "Editor.h"
 
 #include <cstring>
@@ -13,6 +14,8 @@ void Editor::resetForLoad() {
     const bool overwrite = caret_.overwriteMode; // the typing mode survives reloads
     caret_ = CaretState{};
     caret_.overwriteMode = overwrite;
+    undo_.clear();
+    changed();
     events_.notify(NIMBET_NOTIFY_CARET, NIMBET_CARET_EXPORT);
 }
 
@@ -26,6 +29,8 @@ NimbetResult Editor::setText(const char* text) {
         return NIMBET_NOMEMORY;
     resetForLoad();
     const auto outcome = buffer_.insertText(1, 0, text, std::strlen(text), true);
+    if (metrics_.wrap)
+        refreshAllRows();
     events_.repaint(Repaint::Full);
     return outcome.result == LineResult::Ok ? NIMBET_OK : NIMBET_NOMEMORY;
 }
@@ -59,6 +64,18 @@ int Editor::setMark(int line, int mark) noexcept {
 int Editor::getMark(int line) const noexcept {
     const LineRecord* record = buffer_.lineAt(line);
     return record ? record->mark : NIMBET_BADARG;
+}
+
+NimbetResult Editor::setMetric(int kind, int value) {
+    const int columnsBefore = metrics_.visibleColumns();
+    const int tabBefore = metrics_.tabWidth();
+    const NimbetResult result = metrics_.set(kind, value);
+    if (result != NIMBET_OK)
+        return result;
+    // Wrapped rows depend on the tab width and the column count.
+    if (metrics_.wrap && (columnsBefore != metrics_.visibleColumns() || tabBefore != metrics_.tabWidth()))
+        refreshAllRows();
+    return NIMBET_OK;
 }
 
 } // namespace nimbet

@@ -1,14 +1,21 @@
 // One editor's platform-free state and operations: the text buffer, caret and
-// selection, and the write-enable switch. The window layer owns an Editor and
-// forwards exports and input to it.
+// selection, editing with undo, layout metrics and the write-enable switch.
+// The window layer owns an Editor and forwards exports and input to it. The
+// operations are implemented by family in Editor*.cpp.
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "Clipboard.h"
 #include "EditorEvents.h"
 #include "Emphasis.h"
+#include "LayoutMetrics.h"
 #include "NimbetCodes.h"
+#include "RowLayout.h"
 #include "TextBuffer.h"
+#include "TextPlace.h"
+#include "UndoRing.h"
 
 namespace nimbet {
 
@@ -18,10 +25,24 @@ struct CaretState {
     int goalLine = 1, goalPos = 1;     // the place whose column vertical moves keep
     int anchorLine = 0, anchorPos = 0; // fixed end of the selection
     int endLine = 0, endPos = 0;       // moving end of the selection
-    bool selecting = false;
-    bool forward = false; // anchor precedes end in text order
+    bool selecting = false;            // a selection exists (anchor != end)
+    bool forward = false;              // anchor precedes end in text order
     bool overwriteMode = false;
-    int topLine = 1, firstColumn = 1;
+    bool lineSelectMode = false;      // selecting whole lines from the line numbers
+    int topLine = 1, firstColumn = 1; // scroll origin (topLine counts rows when wrapping)
+};
+
+// The selection in text order; without a selection both ends are the caret.
+struct SelectionRange {
+    TextPlace start;
+    TextPlace finish;
+    bool exists = false;
+};
+
+// Keys the key-down handler acts on.
+enum class EditorKey {
+    Left, Right, Up, Down, Home, End, PageUp, PageDown, // movement
+    Insert, Delete, Backspace, Tab, Enter,
 };
 
 class Editor {
@@ -31,17 +52,22 @@ public:
     TextBuffer& buffer() noexcept { return buffer_; }
     const TextBuffer& buffer() const noexcept { return buffer_; }
     const CaretState& caret() const noexcept { return caret_; }
+    LayoutMetrics& metrics() noexcept { return metrics_; }
+    const LayoutMetrics& metrics() const noexcept { return metrics_; }
+    const UndoRing& undoRing() const noexcept { return undo_; }
+    // Where copy, cut and paste go; without one they fail.
+    void setClipboard(ClipboardAccess* clipboard) noexcept { clipboard_ = clipboard; }
+
+    // ---- Whole text and lines (Editor.cpp)
 
     // Replaces the whole text (NimbetSetText). Notifies code 11 first, even when
     // writing is disabled.
     NimbetResult setText(const char* text);
-
     int lineCount() const noexcept { return buffer_.lineCount(); }
     int lineCode() const noexcept { return buffer_.lineCode(); }
+    // Walks every line: for the exports, not for per-edit work.
     long long textLength() const noexcept { return buffer_.textLength(); }
     NimbetResult getText(char* out, int lineCode) const;
-
-    // Line accessors; a line outside 1..lineCount gets null, -4 or no change.
     const char* lineData(int line) const noexcept;
     int lineLength(int line) const noexcept;
     int setMark(int line, int mark) noexcept; // returns the previous mark
@@ -53,15 +79,137 @@ public:
 
     bool writeEnabled() const noexcept { return writeEnabled_; }
     void setWriteEnabled(bool enable) noexcept { writeEnabled_ = enable; }
+    // Applies a NimbetSetMetrics kind. Kind 12 is answered by the caller (the
+    // window presses Insert); the rest is stored here.
+    NimbetResult setMetric(int kind, int value);
+
+    // ---- Positions and selection (EditorPositions.cpp)
+
+    TextPlace caretPlace() const noexcept { return {caret_.caretLine, caret_.caretPos}; }
+    SelectionRange selection() const noexcept;
+    // True when (line, pos) names a place: line 1..count, pos 1..length+1.
+    bool validPlace(TextPlace place) const noexcept;
+    // Through offset of a place: pos + sum of (length + 2) over earlier lines.
+    long long throughOffset(TextPlace place) const noexcept;
+    // Select from `first` to `second`, caret at `second`; equal ends clear the
+    // selection and place the caret. False (nothing changed) outside the text.
+    bool setSelection(TextPlace first, TextPlace second, bool redraw);
+    NimbetResult setSelectionThrough(int from, int to);
+    void clearSelection(bool keepLineMode = false);
+    void selectAll();
+    NimbetResult setCaretLine(int line);
+    NimbetResult setCaretPos(int pos);
+    NimbetResult setCaretThrough(int offset);
+    int caretThrough() const noexcept;
+    // Display column of the caret within its row (NimbetGetCaretVPos).
+    int caretColumn() const noexcept;
+    bool insideSelection(TextPlace place) const noexcept;
+
+    // ---- Caret movement and scrolling (EditorMovement.cpp)
+
+    void moveCaret(EditorKey key, bool shift, bool ctrl);
+    void scrollCaretIntoView();
+    RowRule rowRule() const noexcept;
+    // Absolute display row of a place (its line number without wrapping).
+    int rowOfPlace(TextPlace place) const noexcept;
+    int totalRows() const noexcept;
+    // Switches wrapping (the row arithmetic follows it); topLine keeps showing
+    // the same text.
+    void setWrapping(bool wrap, int column);
+    // Recomputes the stored row counts of every line (after a width change).
+    void refreshAllRows();
+
+    // ---- Editing (EditorEditing.cpp)
+
+    void typeChar(unsigned char c);
+    void inputMethodResult(std::string_view text);
+    int imeSwallow() const noexcept { return imeSwallow_; }
+    void enter();
+    void backspace();
+    void deleteKey();
+    void tab(bool shift);
+    NimbetResult setSelText(const char* text);
+    NimbetResult getSelText(char* out) const;
+    // Bytes of the selected text with two per line break (0 without a selection).
+    long long selectedLength() const noexcept;
+    std::string selectedText() const;
+
+    // ---- Indent and unindent (EditorIndent.cpp)
+
+    NimbetResult indent();
+    NimbetResult unindent();
+
+    // ---- Clipboard (EditorClipboard.cpp)
+
+    NimbetResult copy();
+    NimbetResult cut();
+    NimbetResult paste();
+
+    // ---- Undo and redo (EditorUndo.cpp)
+
+    NimbetResult undo();
+    NimbetResult redo();
+
+    // ---- Key handler (EditorKeys.cpp)
+
+    // Runs one key-down; false for keys the control ignores.
+    bool keyDown(EditorKey key, bool shift, bool ctrl);
+    void toggleOverwriteMode();
 
 private:
+    friend class EditorTestAccess;
+
     void resetForLoad();
+    LineRecord& lineRef(int n) const noexcept { return *buffer_.lineAt(n); }
+    void setCaret(TextPlace place) noexcept;
+    void setCaretKeepGoal(TextPlace place) noexcept;
+    TextPlace clampPlace(TextPlace place) const noexcept;
+    TextPlace snapPlace(TextPlace place) const noexcept;
+    TextPlace placeOfThrough(long long offset, bool reach) const noexcept;
+    void extendSelection(TextPlace oldCaret);
+    void selectRange(TextPlace anchor, TextPlace end) noexcept;
+
+    // Movement helpers.
+    long long goalColumn() const noexcept;
+    TextPlace placeAtRow(int row, long long column) const noexcept;
+    int rowsBefore(int line) const noexcept;
+
+    // Text changes. All keep the line count, the carry-over and the row counts.
+    std::string textBetween(TextPlace from, TextPlace to) const;
+    bool removeRange(TextPlace from, TextPlace to);
+    TextPlace insertAt(TextPlace at, std::string_view text, bool* ok);
+    bool deleteSelection(UndoRecord* record);
+    NimbetResult replaceSelection(const char* text, size_t length, bool record, bool moveCaret);
+    bool refreshRows(LineRecord& line) noexcept;
+    void refreshRows(int firstLine, int count) noexcept;
+    void changed() noexcept { ++textVersion_; }
+    void repaintAfterTyping(bool hadSelection, bool rowsChanged, int oldTop, int oldColumn);
+
+    // Indent helpers.
+    NimbetResult reindent(bool add);
 
     EditorEvents& events_;
     TextBuffer buffer_;
     CaretState caret_;
     Emphasis emphasis_;
+    LayoutMetrics metrics_;
+    UndoRing undo_;
+    ClipboardAccess* clipboard_ = nullptr;
     bool writeEnabled_ = true;
+    int imeSwallow_ = 0;         // character messages still to ignore after an input-method result
+    bool skipTrailByte_ = false; // a lead byte arrived as a character: ignore its trail byte too
+    unsigned textVersion_ = 0;
+
+    // The goal's display column, kept while neither the goal, the text nor the
+    // layout change (vertical moves far from the goal line stay cheap).
+    struct GoalCache {
+        TextPlace goal{0, 0};
+        unsigned version = 0;
+        RowRule rule;
+        long long column = 0;
+        bool valid = false;
+    };
+    mutable GoalCache goalCache_;
 };
 
 } // namespace nimbet

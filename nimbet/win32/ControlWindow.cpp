@@ -1,8 +1,9 @@
 // Window class of the editor control. The procedure finds the instance through
 // the window property and hands the message to it; anything escaping as an
-// exception is stopped here.
+// exception is stopped here, and a deletion deferred during input happens here.
 #include "ControlWindow.h"
 
+#include "../api/Registry.h"
 #include "EditorInstance.h"
 #include "Module.h"
 
@@ -23,11 +24,17 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     auto* instance = static_cast<EditorInstance*>(GetPropA(hwnd, kInstanceProperty));
     if (!instance)
         return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result;
     try {
-        return instance->handleMessage(message, wParam, lParam);
+        result = instance->handleMessage(message, wParam, lParam);
     } catch (...) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        result = DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    // The parent may have asked to delete the control while it handled input.
+    // Looked up again: a deletion outside input has already removed it.
+    if (auto* still = static_cast<EditorInstance*>(GetPropA(hwnd, kInstanceProperty)))
+        api::DeleteIfPending(*still);
+    return result;
 }
 
 } // namespace nimbet::win32

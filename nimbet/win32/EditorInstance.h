@@ -1,10 +1,12 @@
-// One editor control: the platform-free Editor plus its child window, fonts
-// and back buffer. It is the Editor's link to the window system.
+// One editor control: the platform-free Editor plus its child window, fonts,
+// back buffer, caret and clipboard. It is the Editor's link to the window
+// system.
 #pragma once
 
 #include <windows.h>
 
 #include "../core/Editor.h"
+#include "Win32Clipboard.h"
 
 namespace nimbet::win32 {
 
@@ -30,6 +32,12 @@ public:
     void setPos(int x, int y, int width, int height);
     void setVisible(bool visible);
     void refresh() { repaint(Repaint::Full); }
+    // NimbetSetMetrics: kind 12 presses Insert when the typing mode differs,
+    // so that the parent hears of the change like a key press.
+    NimbetResult setMetrics(int kind, int value, bool redraw);
+    // Moves the system caret, the composition window and the scroll bars to
+    // the caret and the view.
+    void placeCaret();
 
     // Window messages routed here from the window procedure.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -39,24 +47,39 @@ public:
     void repaint(Repaint what) override;
     void pumpOneMessage() override;
 
-    // Re-entrancy guard: a long load dispatches window messages, which may call
-    // back into the library. While busy the instance refuses text changes and
-    // defers its own deletion.
+    // Re-entrancy guards. Busy: a text change or an input is running (a long
+    // change dispatches window messages, and the parent's notification handlers
+    // may call back into the library); nested text changes and input are then
+    // refused. Held: an export or handler is working on the instance. In both
+    // cases a deletion waits until the instance is free again.
     bool busy() const noexcept { return busy_ > 0; }
+    bool inUse() const noexcept { return busy_ > 0 || holds_ > 0; }
     void enter() noexcept { ++busy_; }
     void leave() noexcept { --busy_; }
+    void hold() noexcept { ++holds_; }
+    void release() noexcept { --holds_; }
     bool deletePending = false;
 
 private:
+    template <typename Input>
+    void runInput(Input&& input);
+    LRESULT onKeyDown(WPARAM key, LPARAM lParam);
+    void onImeComposition(LPARAM lParam);
+    void updateClientSize();
+    void updateScrollBars();
     void rebuildBackBuffer(int width, int height);
     void paintInto(HDC target);
     void createCaret();
+    void destroyCaret();
+    void showCaret(bool show);
 
     int id_;
     HWND parent_;
     HWND hwnd_ = nullptr;
     Editor editor_;
+    Win32Clipboard clipboard_;
     int busy_ = 0;
+    int holds_ = 0;
 
     bool visible_ = true;
     int width_ = 200, height_ = 200;
@@ -67,6 +90,10 @@ private:
     HFONT textFont_ = nullptr;
     HFONT boldFont_ = nullptr;
     int charWidth_ = 8, lineHeight_ = 16;
+
+    bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
+    bool caretShown_ = false; // ShowCaret and HideCaret go in pairs
+    int caretWidth_ = 2;
 };
 
 } // namespace nimbet::win32

@@ -8,9 +8,18 @@
 
 struct RecordingEvents final : nimbet::EditorEvents {
     std::vector<std::pair<NimbetNotify, int>> notes;
+    std::vector<nimbet::Repaint> repaintKinds;
     int repaints = 0;
     int pumps = 0;
     void notify(NimbetNotify message, int code) override { notes.emplace_back(message, code); }
-    void repaint(nimbet::Repaint) override { ++repaints; }
+    void repaint(nimbet::Repaint what) override {
+        ++repaints;
+        repaintKinds.push_back(what);
+    }
     void pumpOneMessage() override { ++pumps; }
+    void clear() {
+        notes.clear();
+        repaintKinds.clear();
+        repaints = 0;
+    }
 };

@@ -28,6 +28,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     std::vector<Notification> received; // messages 2024..2029 in arrival order
     std::function<void()> onAppMessage; // run when WM_APP reaches the parent
+    std::function<void(const Notification&)> onNotification; // run after recording a notification
 private:
     HWND hwnd_;
 };

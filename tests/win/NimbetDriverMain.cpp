@@ -10,6 +10,8 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     auto* parent = reinterpret_cast<RecordingParent*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (parent && message >= 2024 && message <= 2029) {
         parent->received.push_back({message, wParam, lParam});
+        if (parent->onNotification)
+            parent->onNotification(parent->received.back());
         return 0;
     }
     if (parent && message == WM_APP) {
