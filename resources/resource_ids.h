@@ -66,6 +66,9 @@
 #define IDS_TAB_PREVIEW       7011
 #define IDS_TAB_FTP           7012
 #define IDS_FTP_LOG_START     7013
+#define IDS_OPEN_FAILED       7014
+#define IDS_NO_FILE_NAME      7015
+#define IDS_EXIT_ITEM         7016
 
 // ---- Program commands -----------------------------------------------------
 #define ID_FORMAT_BOLD              32771

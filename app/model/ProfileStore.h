@@ -4,6 +4,13 @@
 
 #include <string>
 
+// windows.h maps these names to the functions of the system's win.ini; the
+// settings store's operations are not those. Windows code includes windows.h
+// before this header.
+#undef GetProfileInt
+#undef GetProfileString
+#undef WriteProfileString
+
 namespace quiltmark {
 
 class ProfileStore {

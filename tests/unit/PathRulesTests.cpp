@@ -2,9 +2,12 @@
 // document text built from a file.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "DocumentText.h"
 #include "MenuTexts.h"
 #include "PathRules.h"
+#include "RecentFiles.h"
 
 using namespace quiltmark;
 
@@ -81,5 +84,26 @@ TEST(MenuTexts, RecentFilesAndUserTags) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot);
         EXPECT_EQ(UserTagMenuText(c.slot, c.tag), c.text);
+    }
+}
+
+TEST(RecentFiles, NewestEntryTopsTheBlockAtTheEnd) {
+    const struct {
+        std::vector<std::string> opened;
+        RecentFileSlots slots;
+    } cases[] = {
+        {{"A"}, {"", "", "", "", "A"}},
+        {{"A", "B"}, {"", "", "", "B", "A"}},
+        {{"A", "B", "A"}, {"", "", "", "A", "B"}},
+        {{"A", "B", "C", "D", "E"}, {"E", "D", "C", "B", "A"}},
+        {{"A", "B", "C", "D", "E", "F"}, {"F", "E", "D", "C", "B"}},
+        {{"A", "B", "C", "D", "E", "C"}, {"C", "E", "D", "B", "A"}},
+    };
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        SCOPED_TRACE(i);
+        RecentFileSlots slots;
+        for (const std::string& path : cases[i].opened)
+            AddRecentFile(slots, path);
+        EXPECT_EQ(slots, cases[i].slots);
     }
 }
