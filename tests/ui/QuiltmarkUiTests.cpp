@@ -41,6 +41,10 @@ TEST(QuiltmarkStart, FirstStartWithoutSettingsWritesFirstRunKeysAndTitle) {
     EXPECT_EQ(app.Query(kQueryCurrentTab), 0);
     EXPECT_EQ(app.Query(kQueryTwoPaneOn), 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(app.View(), IDC_TAB), 0x1304 /* TCM_GETITEMCOUNT */, 0, 0), 3);
+    for (int id : {IDC_TAB, IDC_BROWSER, IDC_LOCAL_UP, IDC_LOCAL_PATH, IDC_LOCAL_LIST, IDC_REMOTE_LIST, IDC_REMOTE_PATH,
+                   IDC_REMOTE_UP, IDC_LOCAL_BROWSE, IDC_REMOTE_GO, IDC_FTP_LOG, IDC_NO_OVERWRITE, IDC_MODE_ASCII,
+                   IDC_MODE_BINARY, IDC_MODE_AUTO, IDC_SPLIT_FTP, IDC_SPLIT_SIDE, IDC_SPLIT_STACKED})
+        EXPECT_NE(GetDlgItem(app.View(), id), nullptr) << "form control " << id;
     EXPECT_TRUE(Visible(app.Child(ID_VIEW_TOOLBAR)));
     EXPECT_TRUE(Visible(app.Child(ID_VIEW_STATUS_BAR)));
     RECT outer{};
