@@ -91,6 +91,11 @@ void FrameWindow::UpdateMenuStates(HMENU menu) {
 
 bool FrameWindow::OnNotify(const NMHDR* header, LRESULT& result) {
     switch (header->code) {
+    case NM_CUSTOMDRAW:
+        if (header->hwndFrom != toolBar_.Hwnd())
+            return false;
+        result = toolBar_.OnCustomDraw(header);
+        return true;
     case TTN_GETDISPINFOA: {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(header));
         tooltip_ = CommandTooltip(instance_, static_cast<UINT>(header->idFrom));

@@ -9,6 +9,7 @@ namespace quiltmark {
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr int kGripperIndent = 8; // room for the gripper before the first button
 
 struct ToolbarData {
     WORD version;
@@ -36,6 +37,7 @@ bool ToolBar::Create(HWND parent, HINSTANCE instance, int resourceId, int window
     if (!hwnd_)
         return false;
     SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(hwnd_, TB_SETINDENT, kGripperIndent, 0);
 
     HIMAGELIST images = ImageList_Create(data->width, data->height, ILC_COLOR24 | ILC_MASK, data->count, 0);
     auto bitmap = static_cast<HBITMAP>(
@@ -84,6 +86,19 @@ void ToolBar::UpdateStates(const CommandRouter& router) {
         if (wanted != old) // unchanged states are not set again: no repaint, no idle loop
             SendMessageA(hwnd_, TB_SETSTATE, id, MAKELPARAM(wanted, 0));
     }
+}
+
+LRESULT ToolBar::OnCustomDraw(const NMHDR* header) {
+    const auto* draw = reinterpret_cast<const NMTBCUSTOMDRAW*>(header);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYPOSTPAINT;
+    if (draw->nmcd.dwDrawStage == CDDS_POSTPAINT) {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        RECT grip{2, client.top + 3, 5, client.bottom - 3};
+        DrawEdge(draw->nmcd.hdc, &grip, BDR_RAISEDINNER, BF_RECT);
+    }
+    return CDRF_DODEFAULT;
 }
 
 int ToolBar::AutoSize() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     void UpdateStates(const CommandRouter& router);
     // Height after the toolbar has sized itself to the parent's width.
     int AutoSize();
+    // Custom drawing from the parent's WM_NOTIFY: draws the gripper at the
+    // toolbar's left edge once the buttons are painted.
+    LRESULT OnCustomDraw(const NMHDR* header);
 
 private:
     HWND hwnd_ = nullptr;

@@ -50,6 +50,7 @@ public:
     bool Close(DWORD timeoutMs = 20000);
     DWORD ExitCode() const;
     bool Running() const;
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     std::string driverFolder_;

@@ -131,9 +131,11 @@ TEST(QuiltmarkStart, StoredSizeIsUsedAndTheSplitDefaultsToHalfTheWidth) {
     AppSession app;
     app.SetIni("WindowSize", "cx", "800");
     app.SetIni("WindowSize", "cy", "520");
+    app.SetIni("Option", "ChkMostFront", "1");
     ASSERT_TRUE(app.Start());
     ASSERT_NE(app.WaitForFrame(), nullptr);
     EXPECT_FALSE(IsZoomed(app.Frame()));
+    EXPECT_TRUE(GetWindowLongA(app.Frame(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     RECT outer{};
     GetWindowRect(app.Frame(), &outer);
     EXPECT_EQ(outer.right - outer.left, 800);
@@ -230,6 +232,44 @@ TEST(QuiltmarkLibrary, AnOldLibraryIsWarnedAboutOnceAndStillUsed) {
     EXPECT_TRUE(app.MessageBoxes().empty());
     EXPECT_EQ(app.EditorText(), kSampleAsLoaded);
     EXPECT_EQ(app.Title(), app.Folder() + "page.html");
+    ASSERT_TRUE(app.Close());
+}
+
+TEST(QuiltmarkLibrary, WithoutTheLibraryTheProgramSaysSoAndEnds) {
+    AppSession app;
+    ASSERT_TRUE(DeleteFileA((app.Folder() + "Nimbet.dll").c_str()));
+    ASSERT_TRUE(app.Start());
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(AppSession::TextOf(box), "Quiltmark");
+    EXPECT_NE(AppSession::TextOf(GetDlgItem(box, 0xFFFF)).find("Nimbet.DLL"), std::string::npos);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    ASSERT_TRUE(WaitUntil([&] { return !app.Running(); }));
+    EXPECT_EQ(app.ExitCode(), 1u);
+    EXPECT_FALSE(app.IniExists());
+}
+
+TEST(QuiltmarkEditor, ContextMenuRequestShowsTheEditorMenu) {
+    AppSession app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_NE(app.WaitForFrame(), nullptr);
+    HWND editor = FindWindowExA(app.View(), nullptr, "NimbetTextEidtorControlForWin32", nullptr);
+    ASSERT_NE(editor, nullptr);
+    PostMessageA(editor, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor), MAKELPARAM(100, 100));
+
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        popup = FindWindowA("#32768", nullptr);
+        return popup && IsWindowVisible(popup);
+    }));
+    DWORD owner = 0;
+    GetWindowThreadProcessId(popup, &owner);
+    EXPECT_EQ(owner, GetProcessId(app.Process()));
+    RECT r{};
+    GetWindowRect(popup, &r);
+    EXPECT_GT(r.bottom - r.top, 100); // thirteen items, three of them separators
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(popup); }));
     ASSERT_TRUE(app.Close());
 }
 
