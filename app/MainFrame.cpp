@@ -26,10 +26,13 @@ void DeleteCommands(HMENU menu, int first, int last) {
 } // namespace
 
 CMainFrame::CMainFrame(HINSTANCE instance, ProfileStore& profile) : FrameWindow(instance), profile_(profile) {
-    commands_.Add(ID_VIEW_TOOLBAR, "view.toolbar", [this] { ShowBar(Bar().Hwnd(), !ToolBarVisible()); }, {},
-                  [this] { return ToolBarVisible(); })
-        .Add(ID_VIEW_STATUS_BAR, "view.statusBar", [this] { ShowBar(Status().Hwnd(), !StatusBarVisible()); }, {},
-             [this] { return StatusBarVisible(); })
+    commands_
+        .Add(
+            ID_VIEW_TOOLBAR, "view.toolbar", [this] { ShowBar(Bar().Hwnd(), !ToolBarVisible()); }, {},
+            [this] { return ToolBarVisible(); })
+        .Add(
+            ID_VIEW_STATUS_BAR, "view.statusBar", [this] { ShowBar(Status().Hwnd(), !StatusBarVisible()); },
+            {}, [this] { return StatusBarVisible(); })
         .Add(ID_APP_EXIT, "app.exit", [this] { SendMessageA(Hwnd(), WM_CLOSE, 0, 0); });
     SetIdleMessageId(IDS_IDLE_MESSAGE);
 }
@@ -75,9 +78,8 @@ void CMainFrame::OnClose() {
         view_->StoreCloseState();
         RECT outer{};
         GetWindowRect(Hwnd(), &outer);
-        const WindowExtent extent =
-            WindowExtentToStore(IsZoomed(Hwnd()) != FALSE, IsIconic(Hwnd()) != FALSE, outer.right - outer.left,
-                                outer.bottom - outer.top);
+        const WindowExtent extent = WindowExtentToStore(IsZoomed(Hwnd()) != FALSE, IsIconic(Hwnd()) != FALSE,
+                                                        outer.right - outer.left, outer.bottom - outer.top);
         settings.cx = extent.cx;
         settings.cy = extent.cy;
         settings.isToolbar = ToolBarVisible() ? 1 : 0;

@@ -13,7 +13,7 @@ class ProfileStore;
 struct Settings;
 
 class CMainFrame : public FrameWindow {
-public:
+  public:
     CMainFrame(HINSTANCE instance, ProfileStore& profile);
 
     // Registers the window class and creates the hidden window with its bars.
@@ -25,12 +25,12 @@ public:
     bool ToolBarVisible() const { return IsBarVisible(Bar().Hwnd()); }
     bool StatusBarVisible() const { return IsBarVisible(Status().Hwnd()); }
 
-protected:
+  protected:
     bool OnCreate() override;
     void OnClose() override;
     void OnInitMenu(HMENU menu) override;
 
-private:
+  private:
     void RebuildFileMenu(HMENU file);
     void RebuildUserTagMenu(HMENU userTags);
     void RebuildToolsMenu(HMENU tools);

@@ -8,7 +8,7 @@
 namespace quiltmark {
 
 class NimbetEditorApi : public EditorApi {
-public:
+  public:
     explicit NimbetEditorApi(NimbetBinding& nimbet) : n_(nimbet) {}
 
     int GetNimbetVer() override { return n_.GetNimbetVer(); }
@@ -28,24 +28,32 @@ public:
     int NimbetSelectAll(int id) override { return n_.NimbetSelectAll(id); }
     int NimbetSetText(int id, const char* text) override { return n_.NimbetSetText(id, text); }
     int NimbetGetTextLength(int id) override { return n_.NimbetGetTextLength(id); }
-    int NimbetGetText(int id, char* buffer, int lineCode) override { return n_.NimbetGetText(id, buffer, lineCode); }
+    int NimbetGetText(int id, char* buffer, int lineCode) override {
+        return n_.NimbetGetText(id, buffer, lineCode);
+    }
     int NimbetGetLines(int id) override { return n_.NimbetGetLines(id); }
     int NimbetGetLineLen(int id, int line) override { return n_.NimbetGetLineLen(id, line); }
     int NimbetSetSelText(int id, const char* text) override { return n_.NimbetSetSelText(id, text); }
     int NimbetGetSelText(int id, char* buffer) override { return n_.NimbetGetSelText(id, buffer); }
-    int NimbetGetSelA(int id, int* l1, int* p1, int* l2, int* p2) override { return n_.NimbetGetSelA(id, l1, p1, l2, p2); }
+    int NimbetGetSelA(int id, int* l1, int* p1, int* l2, int* p2) override {
+        return n_.NimbetGetSelA(id, l1, p1, l2, p2);
+    }
     int NimbetSetSelB(int id, int from, int to) override { return n_.NimbetSetSelB(id, from, to); }
     int NimbetGetSelB(int id, int* from, int* to) override { return n_.NimbetGetSelB(id, from, to); }
     int NimbetGetCaretLine(int id) override { return n_.NimbetGetCaretLine(id); }
     int NimbetSetCaretLine(int id, int line) override { return n_.NimbetSetCaretLine(id, line); }
-    int NimbetSetMark(int id, int line, int mark, int redraw) override { return n_.NimbetSetMark(id, line, mark, redraw); }
+    int NimbetSetMark(int id, int line, int mark, int redraw) override {
+        return n_.NimbetSetMark(id, line, mark, redraw);
+    }
     int NimbetGetMark(int id, int line) override { return n_.NimbetGetMark(id, line); }
-    int NimbetAddEmphasis(int id, const char* begin, const char* end, int type, std::uint32_t colour, unsigned flags,
-                          int level, int permit) override {
+    int NimbetAddEmphasis(int id, const char* begin, const char* end, int type, std::uint32_t colour,
+                          unsigned flags, int level, int permit) override {
         return n_.NimbetAddEmphasis(id, begin, end, type, colour, flags, level, permit);
     }
     int NimbetResetEmphasis(int id, int redraw) override { return n_.NimbetResetEmphasis(id, redraw); }
-    int NimbetFontDialog(int id, char* faceOut, int redraw) override { return n_.NimbetFontDialog(id, faceOut, redraw); }
+    int NimbetFontDialog(int id, char* faceOut, int redraw) override {
+        return n_.NimbetFontDialog(id, faceOut, redraw);
+    }
     int NimbetSetFont(int id, const char* face, int points, int redraw) override {
         return n_.NimbetSetFont(id, face, points, redraw);
     }
@@ -59,7 +67,7 @@ public:
         return n_.NimbetSetLapel(id, wrap, column, redraw);
     }
 
-private:
+  private:
     NimbetBinding& n_;
 };
 

@@ -42,14 +42,15 @@ bool CQuiltmarkApp::InitInstance() {
     if (!frame_->Create())
         return false;
     SetMainFrame(frame_.get());
-    view_ = std::make_unique<CQuiltmarkView>(Instance(), Profile(), nimbet_, *frame_, FolderOf(ProgramPath()));
+    view_ =
+        std::make_unique<CQuiltmarkView>(Instance(), Profile(), nimbet_, *frame_, FolderOf(ProgramPath()));
     if (!view_->Create(frame_->Hwnd()))
         return false;
     frame_->AttachView(view_.get());
     view_->InitialUpdate(commandLineFile_);
 
-    const std::string title = Profile().GetProfileString("TitleBar", "Dummy",
-                                                         LoadResourceString(Instance(), IDS_TITLE_READ_FAILED));
+    const std::string title = Profile().GetProfileString(
+        "TitleBar", "Dummy", LoadResourceString(Instance(), IDS_TITLE_READ_FAILED));
     SetWindowTextA(frame_->Hwnd(), title.c_str());
     ShowWindow(frame_->Hwnd(), showCommand_);
     UpdateWindow(frame_->Hwnd());

@@ -14,13 +14,13 @@ class CMainFrame;
 class CQuiltmarkView;
 
 class CQuiltmarkApp : public App {
-public:
+  public:
     CQuiltmarkApp(HINSTANCE instance, int showCommand, std::string commandLineFile);
     ~CQuiltmarkApp() override;
 
     bool InitInstance() override;
 
-private:
+  private:
     int showCommand_;
     std::string commandLineFile_;
     NimbetBinding nimbet_;

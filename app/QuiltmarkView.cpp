@@ -53,8 +53,8 @@ void RegisterViewClass(HINSTANCE instance) {
 
 } // namespace
 
-CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
-                               std::string programFolder)
+CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
+                               CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
       host_(editorApi_, *this), programFolder_(std::move(programFolder)) {
     settings_.programFolder = programFolder_;
@@ -76,8 +76,8 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
 
     // The window takes its stored size where it stands.
     ReadWindowSettings(profile_, settings_);
-    SetWindowPos(frame_.Hwnd(), settings_.chkMostFront == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, settings_.cx,
-                 settings_.cy, SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(frame_.Hwnd(), settings_.chkMostFront == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                 settings_.cx, settings_.cy, SWP_NOMOVE | SWP_NOACTIVATE);
     ftpSplit_ = settings_.ftpSplit;
     clientWidth_ = settings_.cx;
 
@@ -106,8 +106,8 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
 
 void CQuiltmarkView::SetUpTabs() {
     HWND tab = Item(IDC_TAB);
-    tabImages_ = ImageList_LoadImageA(Instance(), MAKEINTRESOURCEA(IDB_TABIMAGES), 18, 0, kTransparent, IMAGE_BITMAP,
-                                      LR_CREATEDIBSECTION);
+    tabImages_ = ImageList_LoadImageA(Instance(), MAKEINTRESOURCEA(IDB_TABIMAGES), 18, 0, kTransparent,
+                                      IMAGE_BITMAP, LR_CREATEDIBSECTION);
     SendMessageA(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages_));
     const UINT texts[] = {IDS_TAB_SOURCE, IDS_TAB_PREVIEW, IDS_TAB_FTP};
     for (int i = 0; i < 3; ++i) {
@@ -148,8 +148,9 @@ void CQuiltmarkView::LoadStartupDocument(const std::string& commandLineFile) {
 
 bool CQuiltmarkView::OpenStartupFile(const std::string& path) {
     AddRecentFile(settings_.recentFiles, path);
-    WriteSettings(profile_, settings_,
-                  {"File/RecentFile1", "File/RecentFile2", "File/RecentFile3", "File/RecentFile4", "File/RecentFile5"});
+    WriteSettings(
+        profile_, settings_,
+        {"File/RecentFile1", "File/RecentFile2", "File/RecentFile3", "File/RecentFile4", "File/RecentFile5"});
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) {
         const std::string message = LoadResourceString(Instance(), IDS_OPEN_FAILED) + path;
@@ -188,7 +189,9 @@ std::string CQuiltmarkView::EditorText() {
     return std::string(buffer.data());
 }
 
-void CQuiltmarkView::SetFrameTitle(const std::string& title) { SetWindowTextA(frame_.Hwnd(), title.c_str()); }
+void CQuiltmarkView::SetFrameTitle(const std::string& title) {
+    SetWindowTextA(frame_.Hwnd(), title.c_str());
+}
 
 void CQuiltmarkView::StoreCloseState() {
     settings_.isMyDev = twoPaneOn_ ? 1 : 0;
@@ -204,7 +207,9 @@ void CQuiltmarkView::WarnOldLibrary() {
     MessageBoxA(frame_.Hwnd(), text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void CQuiltmarkView::FocusSourceTab() { SendMessageA(Item(IDC_TAB), TCM_SETCURFOCUS, 0, 0); }
+void CQuiltmarkView::FocusSourceTab() {
+    SendMessageA(Item(IDC_TAB), TCM_SETCURFOCUS, 0, 0);
+}
 
 bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {

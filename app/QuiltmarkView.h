@@ -24,7 +24,7 @@ class CMainFrame;
 class ProfileStore;
 
 class CQuiltmarkView : public FormView, private EditorHostSite {
-public:
+  public:
     static constexpr int kSourceTab = 0;
     static constexpr int kPreviewTab = 1;
     static constexpr int kFtpTab = 2;
@@ -45,7 +45,7 @@ public:
     // Copies the state that is saved at close into the settings.
     void StoreCloseState();
 
-private:
+  private:
     // Start-up
     void SetUpTabs();
     void SetUpFtpControls();

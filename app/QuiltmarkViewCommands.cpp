@@ -42,20 +42,25 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_EDIT_SELECT_ALL, "edit.selectAll", edit(ID_EDIT_SELECT_ALL))
         .Add(ID_EDIT_EDITOR_FONT, "edit.editorFont", [this] { host_.FontCommand(profile_, settings_); });
     commands_.AddRange(ID_BOOKMARK_SET_1, 5, "bookmark.set", [this](int n) { host_.BookmarkSlots().Set(n); });
-    commands_.AddRange(ID_BOOKMARK_GO_1, 5, "bookmark.goto", [this](int n) { host_.BookmarkSlots().GoTo(n); });
+    commands_.AddRange(ID_BOOKMARK_GO_1, 5, "bookmark.goto",
+                       [this](int n) { host_.BookmarkSlots().GoTo(n); });
 
     commands_.Add(ID_VIEW_TAB_SOURCE, "view.tabSource", [this] { SelectTab(kSourceTab); })
         .Add(ID_VIEW_TAB_PREVIEW, "view.tabPreview", [this] { SelectTab(kPreviewTab); })
         .Add(ID_VIEW_TAB_FTP, "view.tabFtp", [this] { SelectTab(kFtpTab); })
-        .Add(ID_VIEW_SPLIT_REALTIME, "view.splitRealTime", [this] { ToggleTwoPane(1); }, {},
-             [this] { return twoPaneKind_ == 1; })
-        .Add(ID_VIEW_SPLIT_ALTR, "view.splitAltR", [this] { ToggleTwoPane(2); }, {},
-             [this] { return twoPaneKind_ == 2; });
+        .Add(
+            ID_VIEW_SPLIT_REALTIME, "view.splitRealTime", [this] { ToggleTwoPane(1); }, {},
+            [this] { return twoPaneKind_ == 1; })
+        .Add(
+            ID_VIEW_SPLIT_ALTR, "view.splitAltR", [this] { ToggleTwoPane(2); }, {},
+            [this] { return twoPaneKind_ == 2; });
 
     commands_.Add(ID_HELP_FAQ, "help.faq", [this] { OpenAddress(kFaqAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_HOMEPAGE, "help.homePage", [this] { OpenAddress(kHomePageAddress, IDS_BROWSER_FAILED); })
-        .Add(ID_HELP_TUTORIAL1, "help.tutorial1", [this] { OpenAddress(kTutorialAddress, IDS_BROWSER_FAILED); })
-        .Add(ID_HELP_TUTORIAL2, "help.tutorial2", [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_TUTORIAL1, "help.tutorial1",
+             [this] { OpenAddress(kTutorialAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
+             [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
 }
 
@@ -91,18 +96,26 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     const int editor = EditorHost::kEditorId;
     const int arg = static_cast<int>(argument);
     switch (static_cast<int>(query)) {
-    case automation::kQueryCaretLine: return editorApi_.NimbetGetCaretLine(editor);
+    case automation::kQueryCaretLine:
+        return editorApi_.NimbetGetCaretLine(editor);
     case automation::kQueryLineMark: {
         const int lines = editorApi_.NimbetGetLines(editor);
         return arg >= 1 && arg <= lines ? editorApi_.NimbetGetMark(editor, arg) : 0;
     }
-    case automation::kQueryLineCount: return editorApi_.NimbetGetLines(editor);
-    case automation::kQueryCurrentTab: return currentTab_;
-    case automation::kQueryTwoPaneOn: return twoPaneOn_ ? 1 : 0;
-    case automation::kQueryTwoPaneKind: return twoPaneKind_;
-    case automation::kQueryBookmark: return arg >= 0 && arg < Bookmarks::kCount ? host_.BookmarkSlots().Slot(arg) : -2;
-    case automation::kQueryFtpSplit: return ftpSplit_;
-    default: return -2;
+    case automation::kQueryLineCount:
+        return editorApi_.NimbetGetLines(editor);
+    case automation::kQueryCurrentTab:
+        return currentTab_;
+    case automation::kQueryTwoPaneOn:
+        return twoPaneOn_ ? 1 : 0;
+    case automation::kQueryTwoPaneKind:
+        return twoPaneKind_;
+    case automation::kQueryBookmark:
+        return arg >= 0 && arg < Bookmarks::kCount ? host_.BookmarkSlots().Slot(arg) : -2;
+    case automation::kQueryFtpSplit:
+        return ftpSplit_;
+    default:
+        return -2;
     }
 }
 

@@ -6,16 +6,20 @@
 namespace quiltmark {
 namespace {
 
-constexpr int kFtpControls[] = {IDC_LOCAL_UP,    IDC_LOCAL_PATH,  IDC_LOCAL_LIST, IDC_REMOTE_LIST,
-                                IDC_REMOTE_PATH, IDC_REMOTE_UP,   IDC_LOCAL_BROWSE, IDC_REMOTE_GO,
-                                IDC_FTP_LOG,     IDC_NO_OVERWRITE, IDC_MODE_ASCII, IDC_MODE_BINARY,
+constexpr int kFtpControls[] = {IDC_LOCAL_UP,    IDC_LOCAL_PATH,   IDC_LOCAL_LIST,   IDC_REMOTE_LIST,
+                                IDC_REMOTE_PATH, IDC_REMOTE_UP,    IDC_LOCAL_BROWSE, IDC_REMOTE_GO,
+                                IDC_FTP_LOG,     IDC_NO_OVERWRITE, IDC_MODE_ASCII,   IDC_MODE_BINARY,
                                 IDC_MODE_AUTO};
 
 } // namespace
 
-void CQuiltmarkView::ShowControl(int id, bool show) { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
+void CQuiltmarkView::ShowControl(int id, bool show) {
+    ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE);
+}
 
-void CQuiltmarkView::Place(int id, const Rect& r) { MoveWindow(Item(id), r.x, r.y, r.width, r.height, TRUE); }
+void CQuiltmarkView::Place(int id, const Rect& r) {
+    MoveWindow(Item(id), r.x, r.y, r.width, r.height, TRUE);
+}
 
 void CQuiltmarkView::ShowCurrentMode() {
     const int editor = EditorHost::kEditorId;

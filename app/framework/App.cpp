@@ -27,7 +27,9 @@ App::App(HINSTANCE instance) : instance_(instance) {
     profile_.Bind(IniPathFor(programPath_));
 }
 
-void App::AddModeless(HWND dialog) { modeless_.push_back(dialog); }
+void App::AddModeless(HWND dialog) {
+    modeless_.push_back(dialog);
+}
 
 void App::RemoveModeless(HWND dialog) {
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());

@@ -15,7 +15,7 @@ namespace quiltmark {
 class FrameWindow;
 
 class App {
-public:
+  public:
     explicit App(HINSTANCE instance);
     virtual ~App() = default;
     App(const App&) = delete;
@@ -39,12 +39,12 @@ public:
     void AddModeless(HWND dialog);
     void RemoveModeless(HWND dialog);
 
-protected:
+  protected:
     // Called when the queue has run empty after input; updates toolbar and
     // status bar states.
     virtual void OnIdle();
 
-private:
+  private:
     bool PreTranslateMessage(MSG& msg);
 
     HINSTANCE instance_;

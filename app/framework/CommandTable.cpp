@@ -21,8 +21,9 @@ CommandTable& CommandTable::AddRange(int firstId, int count, const std::string& 
             isEnabled = [enabled, i] { return enabled(i); };
         if (checked)
             isChecked = [checked, i] { return checked(i); };
-        Add(firstId + i, namePrefix + std::to_string(i + 1), [handler, i] { handler(i); }, std::move(isEnabled),
-            std::move(isChecked));
+        Add(
+            firstId + i, namePrefix + std::to_string(i + 1), [handler, i] { handler(i); },
+            std::move(isEnabled), std::move(isChecked));
     }
     return *this;
 }

@@ -28,14 +28,15 @@ struct CommandState {
 };
 
 class CommandTable {
-public:
+  public:
     // Adds one command; a second row for an id replaces the first.
     CommandTable& Add(int id, std::string name, std::function<void()> handler,
                       std::function<bool()> enabled = {}, std::function<bool()> checked = {});
     // Adds count consecutive commands; the handler receives the index 0..count-1
     // and the names get the index + 1 as suffix ("bookmark.set1", ...).
-    CommandTable& AddRange(int firstId, int count, const std::string& namePrefix, std::function<void(int)> handler,
-                           std::function<bool(int)> enabled = {}, std::function<bool(int)> checked = {});
+    CommandTable& AddRange(int firstId, int count, const std::string& namePrefix,
+                           std::function<void(int)> handler, std::function<bool(int)> enabled = {},
+                           std::function<bool(int)> checked = {});
 
     const CommandRow* Find(int id) const;
     const CommandRow* FindByName(const std::string& name) const;
@@ -44,12 +45,12 @@ public:
     CommandState Query(int id) const;
     std::vector<int> Ids() const;
 
-private:
+  private:
     std::unordered_map<int, CommandRow> rows_;
 };
 
 class CommandRouter {
-public:
+  public:
     // Targets are asked in the order they were added; they must outlive the router.
     void AddTarget(const CommandTable& table) { targets_.push_back(&table); }
     // Runs the first target's handler, unless that target reports the command
@@ -57,7 +58,7 @@ public:
     bool Execute(int id) const;
     CommandState Query(int id) const;
 
-private:
+  private:
     std::vector<const CommandTable*> targets_;
 };
 

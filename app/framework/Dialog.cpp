@@ -19,17 +19,26 @@ std::string ControlText(HWND control) {
 } // namespace
 
 INT_PTR Dialog::DoModal(HWND owner) {
-    return DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), owner, DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
-void Dialog::End(INT_PTR code) { EndDialog(hwnd_, code); }
+void Dialog::End(INT_PTR code) {
+    EndDialog(hwnd_, code);
+}
 
 void Dialog::PutValues() {
     for (const Binding& b : bindings_) {
         switch (b.kind) {
-        case Kind::Check: CheckDlgButton(hwnd_, b.id, *b.number != 0 ? BST_CHECKED : BST_UNCHECKED); break;
-        case Kind::Text: SetDlgItemTextA(hwnd_, b.id, b.text->c_str()); break;
-        case Kind::Int: SetDlgItemTextA(hwnd_, b.id, std::to_string(*b.number).c_str()); break;
+        case Kind::Check:
+            CheckDlgButton(hwnd_, b.id, *b.number != 0 ? BST_CHECKED : BST_UNCHECKED);
+            break;
+        case Kind::Text:
+            SetDlgItemTextA(hwnd_, b.id, b.text->c_str());
+            break;
+        case Kind::Int:
+            SetDlgItemTextA(hwnd_, b.id, std::to_string(*b.number).c_str());
+            break;
         }
     }
 }
@@ -52,9 +61,15 @@ bool Dialog::TakeValues() {
     }
     for (const Binding& b : bindings_) {
         switch (b.kind) {
-        case Kind::Check: *b.number = IsDlgButtonChecked(hwnd_, b.id) == BST_CHECKED ? 1 : 0; break;
-        case Kind::Text: *b.text = ControlText(Item(b.id)); break;
-        case Kind::Int: *b.number = static_cast<int>(std::strtol(ControlText(Item(b.id)).c_str(), nullptr, 10)); break;
+        case Kind::Check:
+            *b.number = IsDlgButtonChecked(hwnd_, b.id) == BST_CHECKED ? 1 : 0;
+            break;
+        case Kind::Text:
+            *b.text = ControlText(Item(b.id));
+            break;
+        case Kind::Int:
+            *b.number = static_cast<int>(std::strtol(ControlText(Item(b.id)).c_str(), nullptr, 10));
+            break;
         }
     }
     return true;

@@ -11,7 +11,7 @@
 namespace quiltmark {
 
 class Dialog {
-public:
+  public:
     Dialog(HINSTANCE instance, int templateId) : instance_(instance), templateId_(templateId) {}
     virtual ~Dialog() = default;
     Dialog(const Dialog&) = delete;
@@ -24,9 +24,13 @@ public:
     HINSTANCE Instance() const { return instance_; }
 
     // A check box shows value != 0; OK stores 1 or 0.
-    void BindCheck(int controlId, int& value) { bindings_.push_back({controlId, Kind::Check, &value, nullptr}); }
+    void BindCheck(int controlId, int& value) {
+        bindings_.push_back({controlId, Kind::Check, &value, nullptr});
+    }
     // An edit shows the text; OK stores it.
-    void BindText(int controlId, std::string& value) { bindings_.push_back({controlId, Kind::Text, nullptr, &value}); }
+    void BindText(int controlId, std::string& value) {
+        bindings_.push_back({controlId, Kind::Text, nullptr, &value});
+    }
     // An edit shows the number; OK refuses text that is not a number.
     void BindInt(int controlId, int& value) { bindings_.push_back({controlId, Kind::Int, &value, nullptr}); }
 
@@ -37,7 +41,7 @@ public:
     bool TakeValues();
     void End(INT_PTR code);
 
-protected:
+  protected:
     // After the values were put into the controls; return FALSE when the
     // focus was set.
     virtual BOOL OnInitDialog() { return TRUE; }
@@ -46,7 +50,7 @@ protected:
     // Any other message; return true when handled.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
-private:
+  private:
     enum class Kind { Check, Text, Int };
     struct Binding {
         int id;

@@ -7,7 +7,7 @@
 namespace quiltmark {
 
 class FormView {
-public:
+  public:
     FormView(HINSTANCE instance, int templateId) : instance_(instance), templateId_(templateId) {}
     virtual ~FormView() = default;
     FormView(const FormView&) = delete;
@@ -25,12 +25,12 @@ public:
     // Dialog keys (Tab between the form's controls) after the accelerators.
     bool PreTranslateDialogKey(MSG& msg);
 
-protected:
+  protected:
     // Called for every message of the form; return true and set result when
     // the message was handled.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;

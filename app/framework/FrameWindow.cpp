@@ -24,8 +24,8 @@ bool FrameWindow::RegisterFrameClass(HINSTANCE instance, const char* className, 
 bool FrameWindow::Create(const char* className, const char* title, int resourceId) {
     accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(resourceId));
     HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(resourceId));
-    hwnd_ = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
+    hwnd_ = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
     if (!hwnd_ && menu)
         DestroyMenu(menu);
     return hwnd_ != nullptr;
@@ -69,7 +69,9 @@ void FrameWindow::OnIdle() {
     statusBar_.UpdateIndicators();
 }
 
-void FrameWindow::ShowIdleMessage() { statusBar_.SetMessage(LoadResourceString(instance_, idleMessageId_)); }
+void FrameWindow::ShowIdleMessage() {
+    statusBar_.SetMessage(LoadResourceString(instance_, idleMessageId_));
+}
 
 void FrameWindow::ShowPrompt(UINT commandId) {
     const std::string prompt = CommandPrompt(instance_, commandId);

@@ -18,7 +18,7 @@
 namespace quiltmark {
 
 class FrameWindow {
-public:
+  public:
     explicit FrameWindow(HINSTANCE instance) : instance_(instance) {}
     virtual ~FrameWindow() = default;
     FrameWindow(const FrameWindow&) = delete;
@@ -53,7 +53,7 @@ public:
     // Shows the idle text ("レディ") in the message pane.
     void ShowIdleMessage();
 
-protected:
+  protected:
     // Window creation; false makes Create fail.
     virtual bool OnCreate() { return true; }
     // The close box or WM_CLOSE; the default destroys the window.
@@ -63,13 +63,15 @@ protected:
     // Any other message; return true and set result when handled.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-    bool CreateToolBar(int resourceId, int windowId) { return toolBar_.Create(hwnd_, instance_, resourceId, windowId); }
+    bool CreateToolBar(int resourceId, int windowId) {
+        return toolBar_.Create(hwnd_, instance_, resourceId, windowId);
+    }
     bool CreateStatusBar(int windowId, const std::vector<Indicator>& indicators) {
         return statusBar_.Create(hwnd_, instance_, windowId, indicators);
     }
     void SetIdleMessageId(UINT id) { idleMessageId_ = id; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdateMenuStates(HMENU menu);

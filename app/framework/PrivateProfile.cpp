@@ -15,9 +15,9 @@ std::string PrivateProfile::GetProfileString(const std::string& section, const s
     // read again with a larger one.
     std::vector<char> buffer(4096);
     for (;;) {
-        const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                                      buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                      path_.c_str());
+        const DWORD length =
+            GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                     static_cast<DWORD>(buffer.size()), path_.c_str());
         if (length + 1 < buffer.size() || buffer.size() >= (1u << 20))
             return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 4);

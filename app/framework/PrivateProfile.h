@@ -11,7 +11,7 @@
 namespace quiltmark {
 
 class PrivateProfile : public ProfileStore {
-public:
+  public:
     // Binds the operations to a file (replacing any previous one).
     void Bind(std::string iniPath) { path_ = std::move(iniPath); }
     const std::string& Path() const { return path_; }
@@ -20,9 +20,10 @@ public:
     std::string GetProfileString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) override;
     bool WriteProfileInt(const std::string& section, const std::string& key, int value) override;
-    bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value) override;
+    bool WriteProfileString(const std::string& section, const std::string& key,
+                            const std::string& value) override;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -7,9 +7,11 @@
 
 namespace quiltmark {
 
-bool StatusBar::Create(HWND parent, HINSTANCE instance, int windowId, const std::vector<Indicator>& indicators) {
-    hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0,
-                            0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)), instance, nullptr);
+bool StatusBar::Create(HWND parent, HINSTANCE instance, int windowId,
+                       const std::vector<Indicator>& indicators) {
+    hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)),
+                            instance, nullptr);
     if (!hwnd_)
         return false;
     indicators_ = indicators;

@@ -15,7 +15,7 @@ struct Indicator {
 };
 
 class StatusBar {
-public:
+  public:
     bool Create(HWND parent, HINSTANCE instance, int windowId, const std::vector<Indicator>& indicators);
     HWND Hwnd() const { return hwnd_; }
 
@@ -27,7 +27,7 @@ public:
     // Sizes the bar to the parent and places the panes; returns its height.
     int Layout();
 
-private:
+  private:
     HWND hwnd_ = nullptr;
     std::vector<Indicator> indicators_;
     std::vector<std::string> texts_;

@@ -30,10 +30,10 @@ bool ToolBar::Create(HWND parent, HINSTANCE instance, int resourceId, int window
         return false;
     const auto* ids = reinterpret_cast<const WORD*>(data + 1);
 
-    hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)), instance,
-                            nullptr);
+    hwnd_ = CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(windowId)), instance, nullptr);
     if (!hwnd_)
         return false;
     SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

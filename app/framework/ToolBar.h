@@ -13,7 +13,7 @@
 namespace quiltmark {
 
 class ToolBar {
-public:
+  public:
     // resourceId names both the button list and the bitmap; windowId becomes
     // the toolbar's control id.
     bool Create(HWND parent, HINSTANCE instance, int resourceId, int windowId);
@@ -29,7 +29,7 @@ public:
     // toolbar's left edge once the buttons are painted.
     LRESULT OnCustomDraw(const NMHDR* header);
 
-private:
+  private:
     HWND hwnd_ = nullptr;
     std::vector<int> commands_;
 };

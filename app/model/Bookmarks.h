@@ -9,7 +9,7 @@
 namespace quiltmark {
 
 class Bookmarks {
-public:
+  public:
     static constexpr int kCount = 5;
     static constexpr int kUnset = -1;
 
@@ -27,7 +27,7 @@ public:
 
     int Slot(int n) const { return slots_.at(n); }
 
-private:
+  private:
     // Unmarks the line a slot held, unless later edits left it beyond the text.
     void UnmarkOldLine(int line);
 

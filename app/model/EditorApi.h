@@ -8,7 +8,7 @@
 namespace quiltmark {
 
 class EditorApi {
-public:
+  public:
     virtual ~EditorApi() = default;
 
     virtual int GetNimbetVer() = 0;

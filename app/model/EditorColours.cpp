@@ -10,7 +10,9 @@ std::array<Colour, kColourCount> ComposeColours(const std::array<ColourKeys, kCo
     return colours;
 }
 
-std::array<Colour, kColourCount> DefaultColours() { return ComposeColours(kDefaultColourKeys); }
+std::array<Colour, kColourCount> DefaultColours() {
+    return ComposeColours(kDefaultColourKeys);
+}
 
 int ClickableMask(const std::array<int, 4>& isClickable) {
     int mask = 0;

@@ -28,7 +28,9 @@ constexpr Colour ComposeColour(int red, int green, int blue) {
            (static_cast<Colour>(blue & 0xFF) << 16);
 }
 
-constexpr Colour ComposeColour(const ColourKeys& keys) { return ComposeColour(keys.r, keys.g, keys.b); }
+constexpr Colour ComposeColour(const ColourKeys& keys) {
+    return ComposeColour(keys.r, keys.g, keys.b);
+}
 
 std::array<Colour, kColourCount> ComposeColours(const std::array<ColourKeys, kColourCount>& keys);
 std::array<Colour, kColourCount> DefaultColours();

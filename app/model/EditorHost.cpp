@@ -38,7 +38,9 @@ void EditorHost::Create(void* parentWindow, ProfileStore& profile, Settings& set
     bookmarks_.Clear();
 }
 
-void EditorHost::TakeColours(const Settings& settings) { currentColours_ = ComposeColours(settings.colourKeys); }
+void EditorHost::TakeColours(const Settings& settings) {
+    currentColours_ = ComposeColours(settings.colourKeys);
+}
 
 void EditorHost::ApplySettings(const Settings& settings, bool twoPaneOn) {
     if (!twoPaneOn)
@@ -57,7 +59,8 @@ void EditorHost::ApplySettings(const Settings& settings, bool twoPaneOn) {
         api_.NimbetSetColor(kEditorId, a.kind, a.colour, 0);
 
     api_.NimbetSetMetrics(kEditorId, kMetricRulerHeight, settings.isRuler != 0 ? kRulerHeight : 0, 0);
-    api_.NimbetSetMetrics(kEditorId, kMetricLineNumberWidth, settings.isLineNum != 0 ? kLineNumberWidth : 0, 0);
+    api_.NimbetSetMetrics(kEditorId, kMetricLineNumberWidth, settings.isLineNum != 0 ? kLineNumberWidth : 0,
+                          0);
     api_.NimbetRefresh(kEditorId);
     api_.NimbetSetFocus(kEditorId);
 }
@@ -65,14 +68,29 @@ void EditorHost::ApplySettings(const Settings& settings, bool twoPaneOn) {
 void EditorHost::EditCommand(int commandId, ViewMode mode) {
     if (mode.EditorActive()) {
         switch (commandId) {
-        case ID_EDIT_UNDO: api_.NimbetUndo(kEditorId); break;
-        case ID_EDIT_REDO: api_.NimbetRedo(kEditorId); break;
-        case ID_EDIT_CUT: api_.NimbetCut(kEditorId); break;
-        case ID_EDIT_COPY: api_.NimbetCopy(kEditorId); break;
-        case ID_EDIT_PASTE: api_.NimbetPaste(kEditorId); break;
-        case ID_EDIT_DELETE: api_.NimbetSetSelText(kEditorId, ""); break;
-        case ID_EDIT_SELECT_ALL: api_.NimbetSelectAll(kEditorId); break;
-        default: break;
+        case ID_EDIT_UNDO:
+            api_.NimbetUndo(kEditorId);
+            break;
+        case ID_EDIT_REDO:
+            api_.NimbetRedo(kEditorId);
+            break;
+        case ID_EDIT_CUT:
+            api_.NimbetCut(kEditorId);
+            break;
+        case ID_EDIT_COPY:
+            api_.NimbetCopy(kEditorId);
+            break;
+        case ID_EDIT_PASTE:
+            api_.NimbetPaste(kEditorId);
+            break;
+        case ID_EDIT_DELETE:
+            api_.NimbetSetSelText(kEditorId, "");
+            break;
+        case ID_EDIT_SELECT_ALL:
+            api_.NimbetSelectAll(kEditorId);
+            break;
+        default:
+            break;
         }
         return;
     }

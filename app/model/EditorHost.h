@@ -14,7 +14,7 @@ namespace quiltmark {
 
 // What the host needs from the main view around it.
 class EditorHostSite {
-public:
+  public:
     virtual ~EditorHostSite() = default;
     // The library is older than the program needs (the warning message).
     virtual void WarnOldLibrary() = 0;
@@ -34,7 +34,7 @@ struct ViewMode {
 };
 
 class EditorHost {
-public:
+  public:
     static constexpr int kEditorId = 0;
     static constexpr int kRequiredVersion = 145;
     static constexpr int kFaceBufferSize = 261;
@@ -59,7 +59,7 @@ public:
     const std::array<Colour, kColourCount>& CurrentColours() const { return currentColours_; }
     const std::array<Colour, kColourCount>& DefaultColourTable() const { return defaultColours_; }
 
-private:
+  private:
     EditorApi& api_;
     EditorHostSite& site_;
     Bookmarks bookmarks_;

@@ -14,7 +14,7 @@
 namespace quiltmark {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
 
     // Absent keys yield the default; nothing is written back.

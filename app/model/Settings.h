@@ -104,7 +104,7 @@ struct Settings {
 
     // Tools
     std::array<ToolEntry, kToolCount> tools;
-    std::string toolsOpenDir; // default: programFolder
+    std::string toolsOpenDir;  // default: programFolder
     std::string programFolder; // not stored: the folder of the program file, with its backslash
     int isFirst = 0;
 

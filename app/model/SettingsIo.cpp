@@ -37,7 +37,8 @@ void ReadStartupSettings(ProfileStore& profile, Settings& settings) {
 
 void ReadWindowSettings(ProfileStore& profile, Settings& settings) {
     // FTP defaults to half of the cx just read.
-    ReadSettings(profile, settings, {"Option/ChkMostFront", "WindowSize/cx", "WindowSize/cy", "WindowSize/FTP"});
+    ReadSettings(profile, settings,
+                 {"Option/ChkMostFront", "WindowSize/cx", "WindowSize/cy", "WindowSize/FTP"});
 }
 
 void ReadBarSettings(ProfileStore& profile, Settings& settings) {
@@ -133,14 +134,15 @@ bool WriteTitleSetting(ProfileStore& profile, Settings& settings, const std::str
 }
 
 void ReadTwoPaneSettings(ProfileStore& profile, Settings& settings) {
-    ReadSettings(profile, settings, {"HowPreview/isMyDev", "HowPreview/isMyRealTime", "HowPreview/isMyHowRL"});
+    ReadSettings(profile, settings,
+                 {"HowPreview/isMyDev", "HowPreview/isMyRealTime", "HowPreview/isMyHowRL"});
 }
 
 std::vector<std::string> CloseSettingNames() {
-    return {"HowPreview/isMyDev", "HowPreview/isMyRealTime", "WindowSize/cx",  "WindowSize/cy",
+    return {"HowPreview/isMyDev", "HowPreview/isMyRealTime", "WindowSize/cx",      "WindowSize/cy",
             "WindowSize/FTP",     "Option/isToolbar",        "Option/isStatusbar", "FTP_SendMode/OverWrite",
-            "File/ImgFileDir",    "File/AHrefFileDir",       "File/FileDir",   "File/isCodeMode",
-            "Sort/List1Item",     "Sort/List2Item",          "Sort/List1How",  "Sort/List2How",
+            "File/ImgFileDir",    "File/AHrefFileDir",       "File/FileDir",       "File/isCodeMode",
+            "Sort/List1Item",     "Sort/List2Item",          "Sort/List1How",      "Sort/List2How",
             "Sort/ListMode"};
 }
 

@@ -8,7 +8,7 @@ namespace quiltmark {
 namespace {
 
 class SchemaBuilder {
-public:
+  public:
     void Section(const char* name) { section_ = name; }
 
     void Int(const std::string& key, int def, std::function<int&(Settings&)> field) {
@@ -21,7 +21,8 @@ public:
         rows_.push_back(std::move(row));
     }
 
-    void String(const std::string& key, const std::string& def, std::function<std::string&(Settings&)> field) {
+    void String(const std::string& key, const std::string& def,
+                std::function<std::string&(Settings&)> field) {
         SettingKey row;
         row.section = section_;
         row.key = key;
@@ -34,7 +35,7 @@ public:
     SettingKey& Last() { return rows_.back(); }
     std::vector<SettingKey> Take() { return std::move(rows_); }
 
-private:
+  private:
     std::string section_;
     std::vector<SettingKey> rows_;
 };
@@ -119,9 +120,12 @@ std::vector<SettingKey> BuildSchema() {
     b.Int("ListTotal", 0, [](Settings& s) -> int& { return s.listTotal; });
     for (int k = 0; k < kFtpProfileCount; ++k) {
         b.Int(Key("isDirLast", k), 0, [k](Settings& s) -> int& { return s.ftpProfiles[k].isDirLast; });
-        b.String(Key("ServerName", k), "", [k](Settings& s) -> std::string& { return s.ftpProfiles[k].serverName; });
-        b.String(Key("Account", k), "", [k](Settings& s) -> std::string& { return s.ftpProfiles[k].account; });
-        b.String(Key("Passwd", k), "", [k](Settings& s) -> std::string& { return s.ftpProfiles[k].passwdStored; });
+        b.String(Key("ServerName", k), "",
+                 [k](Settings& s) -> std::string& { return s.ftpProfiles[k].serverName; });
+        b.String(Key("Account", k), "",
+                 [k](Settings& s) -> std::string& { return s.ftpProfiles[k].account; });
+        b.String(Key("Passwd", k), "",
+                 [k](Settings& s) -> std::string& { return s.ftpProfiles[k].passwdStored; });
         b.String(Key("LocalFirstDir", k), "",
                  [k](Settings& s) -> std::string& { return s.ftpProfiles[k].localFirstDir; });
         b.String(Key("RemoteFirstDir", k), "",

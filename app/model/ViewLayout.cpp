@@ -6,16 +6,22 @@
 
 namespace quiltmark {
 
-TwoPaneGeometry SideBySideGeometry(int width, int height) { return {width / 2, height - 5, width / 2 - 4}; }
+TwoPaneGeometry SideBySideGeometry(int width, int height) {
+    return {width / 2, height - 5, width / 2 - 4};
+}
 
-TwoPaneGeometry StackedGeometry(int width, int height) { return {height / 2, width - 4, height / 2 - 3}; }
+TwoPaneGeometry StackedGeometry(int width, int height) {
+    return {height / 2, width - 4, height / 2 - 3};
+}
 
 PaneRects SideBySideRects(const TwoPaneGeometry& g) {
-    return {{3, 3, g.split - 7, g.extent}, {g.split - 3, 3, 5, g.extent}, {g.split + 3, 3, g.second, g.extent}};
+    return {
+        {3, 3, g.split - 7, g.extent}, {g.split - 3, 3, 5, g.extent}, {g.split + 3, 3, g.second, g.extent}};
 }
 
 PaneRects StackedRects(const TwoPaneGeometry& g) {
-    return {{3, 3, g.extent, g.split - 7}, {3, g.split - 3, g.extent, 5}, {3, g.split + 3, g.extent, g.second}};
+    return {
+        {3, 3, g.extent, g.split - 7}, {3, g.split - 3, g.extent, 5}, {3, g.split + 3, g.extent, g.second}};
 }
 
 TwoPaneGeometry MoveSplit(TwoPaneGeometry g, int distance) {

@@ -107,7 +107,9 @@ std::string AppSession::Ini(const char* section, const char* key) const {
     return value;
 }
 
-bool AppSession::IniExists() const { return GetFileAttributesA(IniPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool AppSession::IniExists() const {
+    return GetFileAttributesA(IniPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool AppSession::Start(const std::string& arguments) {
     std::string commandLine = "\"" + folder_ + "Quiltmark.exe\"";
@@ -136,7 +138,9 @@ HWND AppSession::View() const {
     return frame_ ? FindWindowExA(frame_, nullptr, quiltmark::automation::kViewClass, nullptr) : nullptr;
 }
 
-HWND AppSession::Child(int id) const { return frame_ ? GetDlgItem(frame_, id) : nullptr; }
+HWND AppSession::Child(int id) const {
+    return frame_ ? GetDlgItem(frame_, id) : nullptr;
+}
 
 std::vector<HWND> AppSession::MessageBoxes() const {
     WindowSearch search{process_.dwProcessId, "#32770", true, {}};
@@ -181,9 +185,13 @@ std::string AppSession::TextOf(HWND window) {
     return text;
 }
 
-std::string AppSession::Title() const { return TextOf(frame_); }
+std::string AppSession::Title() const {
+    return TextOf(frame_);
+}
 
-std::string AppSession::EditorText() const { return TextOf(View()); }
+std::string AppSession::EditorText() const {
+    return TextOf(View());
+}
 
 bool AppSession::Close(DWORD timeoutMs) {
     if (frame_)

@@ -10,7 +10,7 @@
 #include <vector>
 
 class AppSession {
-public:
+  public:
     AppSession();
     ~AppSession();
     AppSession(const AppSession&) = delete;
@@ -52,7 +52,7 @@ public:
     bool Running() const;
     HANDLE Process() const { return process_.hProcess; }
 
-private:
+  private:
     std::string driverFolder_;
     std::string folder_;
     PROCESS_INFORMATION process_{};
@@ -60,8 +60,7 @@ private:
 };
 
 // Polls a condition until it holds or the timeout passes.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
+template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
     const DWORD start = GetTickCount();
     while (!condition()) {
         if (GetTickCount() - start > timeoutMs)

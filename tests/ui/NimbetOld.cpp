@@ -3,4 +3,6 @@
 // driver can start the program against an older library.
 #include <windows.h>
 
-extern "C" int WINAPI GetNimbetVer(void) { return 144; }
+extern "C" int WINAPI GetNimbetVer(void) {
+    return 144;
+}

@@ -16,9 +16,13 @@ namespace {
 const std::string kSamplePage = "<HTML>\n<BODY>\n<P>ソース編集</P>\n</BODY>\n</HTML>";
 const std::string kSampleAsLoaded = "<HTML>\r\n<BODY>\r\n<P>ソース編集</P>\r\n</BODY>\r\n</HTML>\r\n";
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
-bool Visible(HWND window) { return window && IsWindowVisible(window); }
+bool Visible(HWND window) {
+    return window && IsWindowVisible(window);
+}
 
 } // namespace
 
@@ -41,9 +45,10 @@ TEST(QuiltmarkStart, FirstStartWithoutSettingsWritesFirstRunKeysAndTitle) {
     EXPECT_EQ(app.Query(kQueryCurrentTab), 0);
     EXPECT_EQ(app.Query(kQueryTwoPaneOn), 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(app.View(), IDC_TAB), 0x1304 /* TCM_GETITEMCOUNT */, 0, 0), 3);
-    for (int id : {IDC_TAB, IDC_BROWSER, IDC_LOCAL_UP, IDC_LOCAL_PATH, IDC_LOCAL_LIST, IDC_REMOTE_LIST, IDC_REMOTE_PATH,
-                   IDC_REMOTE_UP, IDC_LOCAL_BROWSE, IDC_REMOTE_GO, IDC_FTP_LOG, IDC_NO_OVERWRITE, IDC_MODE_ASCII,
-                   IDC_MODE_BINARY, IDC_MODE_AUTO, IDC_SPLIT_FTP, IDC_SPLIT_SIDE, IDC_SPLIT_STACKED})
+    for (int id :
+         {IDC_TAB, IDC_BROWSER, IDC_LOCAL_UP, IDC_LOCAL_PATH, IDC_LOCAL_LIST, IDC_REMOTE_LIST,
+          IDC_REMOTE_PATH, IDC_REMOTE_UP, IDC_LOCAL_BROWSE, IDC_REMOTE_GO, IDC_FTP_LOG, IDC_NO_OVERWRITE,
+          IDC_MODE_ASCII, IDC_MODE_BINARY, IDC_MODE_AUTO, IDC_SPLIT_FTP, IDC_SPLIT_SIDE, IDC_SPLIT_STACKED})
         EXPECT_NE(GetDlgItem(app.View(), id), nullptr) << "form control " << id;
     EXPECT_TRUE(Visible(app.Child(ID_VIEW_TOOLBAR)));
     EXPECT_TRUE(Visible(app.Child(ID_VIEW_STATUS_BAR)));
@@ -59,12 +64,12 @@ TEST(QuiltmarkStart, FirstStartWithoutSettingsWritesFirstRunKeysAndTitle) {
         const char* key;
         std::string value;
     } saved[] = {
-        {"HowPreview", "isMyDev", "0"},   {"HowPreview", "isMyRealTime", "0"}, {"WindowSize", "cx", "634"},
-        {"WindowSize", "cy", "480"},      {"WindowSize", "FTP", "317"},        {"Option", "isToolbar", "1"},
-        {"Option", "isStatusbar", "1"},   {"FTP_SendMode", "OverWrite", "0"},  {"File", "ImgFileDir", ""},
-        {"File", "AHrefFileDir", ""},     {"File", "FileDir", app.Folder()},   {"File", "isCodeMode", "0"},
-        {"Sort", "List1Item", "0"},       {"Sort", "List2Item", "0"},          {"Sort", "List1How", "0"},
-        {"Sort", "List2How", "0"},        {"Sort", "ListMode", "0"},
+        {"HowPreview", "isMyDev", "0"}, {"HowPreview", "isMyRealTime", "0"}, {"WindowSize", "cx", "634"},
+        {"WindowSize", "cy", "480"},    {"WindowSize", "FTP", "317"},        {"Option", "isToolbar", "1"},
+        {"Option", "isStatusbar", "1"}, {"FTP_SendMode", "OverWrite", "0"},  {"File", "ImgFileDir", ""},
+        {"File", "AHrefFileDir", ""},   {"File", "FileDir", app.Folder()},   {"File", "isCodeMode", "0"},
+        {"Sort", "List1Item", "0"},     {"Sort", "List2Item", "0"},          {"Sort", "List1How", "0"},
+        {"Sort", "List2How", "0"},      {"Sort", "ListMode", "0"},
     };
     for (const auto& s : saved) {
         SCOPED_TRACE(std::string(s.section) + "/" + s.key);
@@ -181,9 +186,11 @@ TEST(QuiltmarkView, TabsAndTwoPaneTogglesAreSavedAndRestored) {
         int command;
         int tab, twoPane, kind;
     } steps[] = {
-        {ID_VIEW_TAB_PREVIEW, 1, 0, 0},     {ID_VIEW_TAB_FTP, 2, 0, 0},        {ID_VIEW_SPLIT_REALTIME, 2, 1, 1},
-        {ID_VIEW_SPLIT_REALTIME, 2, 0, 0},  {ID_VIEW_SPLIT_REALTIME, 2, 1, 1}, {ID_VIEW_SPLIT_ALTR, 2, 1, 2},
-        {ID_VIEW_SPLIT_REALTIME, 2, 1, 1},  {ID_VIEW_TAB_SOURCE, 0, 0, 0},     {ID_VIEW_SPLIT_ALTR, 0, 1, 2},
+        {ID_VIEW_TAB_PREVIEW, 1, 0, 0},    {ID_VIEW_TAB_FTP, 2, 0, 0},
+        {ID_VIEW_SPLIT_REALTIME, 2, 1, 1}, {ID_VIEW_SPLIT_REALTIME, 2, 0, 0},
+        {ID_VIEW_SPLIT_REALTIME, 2, 1, 1}, {ID_VIEW_SPLIT_ALTR, 2, 1, 2},
+        {ID_VIEW_SPLIT_REALTIME, 2, 1, 1}, {ID_VIEW_TAB_SOURCE, 0, 0, 0},
+        {ID_VIEW_SPLIT_ALTR, 0, 1, 2},
     };
     for (size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
         SCOPED_TRACE(i);
@@ -226,7 +233,8 @@ TEST(QuiltmarkLibrary, AnOldLibraryIsWarnedAboutOnceAndStillUsed) {
     EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
     for (int other : {IDCANCEL, IDYES, IDNO, IDRETRY, IDABORT, IDIGNORE})
         EXPECT_EQ(GetDlgItem(box, other), nullptr) << other;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 
     ASSERT_NE(app.WaitForFrame(), nullptr);
     EXPECT_TRUE(app.MessageBoxes().empty());
@@ -243,7 +251,8 @@ TEST(QuiltmarkLibrary, WithoutTheLibraryTheProgramSaysSoAndEnds) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(AppSession::TextOf(box), "Quiltmark");
     EXPECT_NE(AppSession::TextOf(GetDlgItem(box, 0xFFFF)).find("Nimbet.DLL"), std::string::npos);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     ASSERT_TRUE(WaitUntil([&] { return !app.Running(); }));
     EXPECT_EQ(app.ExitCode(), 1u);
     EXPECT_FALSE(app.IniExists());

@@ -12,8 +12,10 @@ TEST(CommandTable, RunsHandlersAndReportsState) {
     bool barVisible = true;
     CommandTable table;
     table.Add(10, "edit.undo", [&] { ran.push_back("undo"); })
-        .Add(11, "edit.paste", [&] { ran.push_back("paste"); }, [&] { return pasteEnabled; })
-        .Add(12, "view.toolbar", [&] { barVisible = !barVisible; }, {}, [&] { return barVisible; });
+        .Add(
+            11, "edit.paste", [&] { ran.push_back("paste"); }, [&] { return pasteEnabled; })
+        .Add(
+            12, "view.toolbar", [&] { barVisible = !barVisible; }, {}, [&] { return barVisible; });
 
     EXPECT_TRUE(table.Execute(10));
     EXPECT_FALSE(table.Execute(99));
@@ -45,8 +47,9 @@ TEST(CommandTable, RunsHandlersAndReportsState) {
 TEST(CommandTable, RangesPassTheIndexAndNumberTheirNames) {
     std::vector<int> ran;
     CommandTable table;
-    table.AddRange(50101, 5, "bookmark.set", [&](int i) { ran.push_back(i); }, [](int i) { return i != 3; },
-                   [](int i) { return i == 1; });
+    table.AddRange(
+        50101, 5, "bookmark.set", [&](int i) { ran.push_back(i); }, [](int i) { return i != 3; },
+        [](int i) { return i == 1; });
     for (int id = 50101; id <= 50105; ++id)
         table.Execute(id);
     EXPECT_EQ(ran, (std::vector<int>{0, 1, 2, 3, 4}));
@@ -62,7 +65,8 @@ TEST(CommandRouter, AsksTargetsInOrderAndDropsDisabledCommands) {
     std::vector<std::string> ran;
     bool viewEnabled = true;
     CommandTable view, frame;
-    view.Add(1, "view.one", [&] { ran.push_back("view"); }, [&] { return viewEnabled; });
+    view.Add(
+        1, "view.one", [&] { ran.push_back("view"); }, [&] { return viewEnabled; });
     frame.Add(1, "frame.one", [&] { ran.push_back("frame"); });
     frame.Add(2, "frame.two", [&] { ran.push_back("frame2"); });
     CommandRouter router;

@@ -163,7 +163,8 @@ TEST(EditorColours, ClickableMaskBits) {
 }
 
 TEST_F(HostFixture, EditCommandsGoWhereTheViewShows) {
-    const ViewMode source{0, false}, preview{1, false}, ftp{2, false}, twoPaneOnFtp{2, true}, twoPane{1, true};
+    const ViewMode source{0, false}, preview{1, false}, ftp{2, false}, twoPaneOnFtp{2, true},
+        twoPane{1, true};
     const struct {
         int command;
         ViewMode mode;
@@ -192,8 +193,8 @@ TEST_F(HostFixture, EditCommandsGoWhereTheViewShows) {
         {ID_EDIT_SELECT_ALL, ftp, "", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.command << " tab " << c.mode.currentTab << " two-pane "
-                                        << c.mode.twoPaneOn);
+        SCOPED_TRACE(testing::Message()
+                     << c.command << " tab " << c.mode.currentTab << " two-pane " << c.mode.twoPaneOn);
         api.Clear();
         site.events.clear();
         host.EditCommand(c.command, c.mode);

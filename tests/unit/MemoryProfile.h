@@ -10,7 +10,7 @@
 #include "ProfileStore.h"
 
 class MemoryProfile : public quiltmark::ProfileStore {
-public:
+  public:
     // "R Section/Key" for reads, "W Section/Key=value" for writes.
     std::vector<std::string> log;
     std::map<std::pair<std::string, std::string>, std::string> values;
@@ -19,7 +19,9 @@ public:
     void Set(const std::string& section, const std::string& key, const std::string& value) {
         values[{section, key}] = value;
     }
-    bool Has(const std::string& section, const std::string& key) const { return values.count({section, key}) > 0; }
+    bool Has(const std::string& section, const std::string& key) const {
+        return values.count({section, key}) > 0;
+    }
     std::string Value(const std::string& section, const std::string& key) const {
         auto it = values.find({section, key});
         return it == values.end() ? std::string("<absent>") : it->second;
@@ -39,7 +41,8 @@ public:
     bool WriteProfileInt(const std::string& section, const std::string& key, int value) override {
         return Write(section, key, std::to_string(value));
     }
-    bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value) override {
+    bool WriteProfileString(const std::string& section, const std::string& key,
+                            const std::string& value) override {
         return Write(section, key, value);
     }
 
@@ -47,7 +50,7 @@ public:
     std::vector<std::string> Reads() const { return Filter("R "); }
     std::vector<std::string> Writes() const { return Filter("W "); }
 
-private:
+  private:
     bool Write(const std::string& section, const std::string& key, const std::string& value) {
         log.push_back("W " + section + "/" + key + "=" + value);
         if (failWrites)

@@ -12,7 +12,7 @@
 #include "EditorApi.h"
 
 class RecordingEditorApi : public quiltmark::EditorApi {
-public:
+  public:
     std::vector<std::string> calls;
     int version = 145;
     int lines = 1;
@@ -33,7 +33,9 @@ public:
         return Log(Fmt("NimbetSetPos(%d,%d,%d,%d,%d)", id, x, y, w, h));
     }
     int NimbetRefresh(int id) override { return Log(Fmt("NimbetRefresh(%d)", id)); }
-    int NimbetSetVisible(int id, int visible) override { return Log(Fmt("NimbetSetVisible(%d,%d)", id, visible)); }
+    int NimbetSetVisible(int id, int visible) override {
+        return Log(Fmt("NimbetSetVisible(%d,%d)", id, visible));
+    }
     void* NimbetGetWnd(int id) override { return Log(Fmt("NimbetGetWnd(%d)", id)), nullptr; }
     int NimbetCopy(int id) override { return Log(Fmt("NimbetCopy(%d)", id)); }
     int NimbetCut(int id) override { return Log(Fmt("NimbetCut(%d)", id)); }
@@ -54,15 +56,23 @@ public:
         return Log(Fmt("NimbetGetText(%d,%d)", id, lineCode));
     }
     int NimbetGetLines(int id) override { return Log(Fmt("NimbetGetLines(%d)", id)), lines; }
-    int NimbetGetLineLen(int id, int line) override { return Log(Fmt("NimbetGetLineLen(%d,%d)", id, line)), 0; }
-    int NimbetSetSelText(int id, const char* t) override { return Log(Fmt("NimbetSetSelText(%d,\"%s\")", id, t)); }
+    int NimbetGetLineLen(int id, int line) override {
+        return Log(Fmt("NimbetGetLineLen(%d,%d)", id, line)), 0;
+    }
+    int NimbetSetSelText(int id, const char* t) override {
+        return Log(Fmt("NimbetSetSelText(%d,\"%s\")", id, t));
+    }
     int NimbetGetSelText(int id, char* buffer) override {
         buffer[0] = '\0';
         Log(Fmt("NimbetGetSelText(%d)", id));
         return -12;
     }
-    int NimbetGetSelA(int id, int*, int*, int*, int*) override { return Log(Fmt("NimbetGetSelA(%d)", id)), -2; }
-    int NimbetSetSelB(int id, int from, int to) override { return Log(Fmt("NimbetSetSelB(%d,%d,%d)", id, from, to)); }
+    int NimbetGetSelA(int id, int*, int*, int*, int*) override {
+        return Log(Fmt("NimbetGetSelA(%d)", id)), -2;
+    }
+    int NimbetSetSelB(int id, int from, int to) override {
+        return Log(Fmt("NimbetSetSelB(%d,%d,%d)", id, from, to));
+    }
     int NimbetGetSelB(int id, int*, int*) override { return Log(Fmt("NimbetGetSelB(%d)", id)), -2; }
     int NimbetGetCaretLine(int id) override { return Log(Fmt("NimbetGetCaretLine(%d)", id)), caretLine; }
     int NimbetSetCaretLine(int id, int line) override {
@@ -78,12 +88,14 @@ public:
         auto it = marks.find(line);
         return it == marks.end() ? 0 : it->second;
     }
-    int NimbetAddEmphasis(int id, const char* b, const char* e, int type, std::uint32_t colour, unsigned flags,
-                          int level, int permit) override {
+    int NimbetAddEmphasis(int id, const char* b, const char* e, int type, std::uint32_t colour,
+                          unsigned flags, int level, int permit) override {
         return Log(Fmt("NimbetAddEmphasis(%d,\"%s\",\"%s\",%d,0x%06x,%u,%d,%d)", id, b, e, type,
                        static_cast<unsigned>(colour), flags, level, permit));
     }
-    int NimbetResetEmphasis(int id, int redraw) override { return Log(Fmt("NimbetResetEmphasis(%d,%d)", id, redraw)); }
+    int NimbetResetEmphasis(int id, int redraw) override {
+        return Log(Fmt("NimbetResetEmphasis(%d,%d)", id, redraw));
+    }
     int NimbetFontDialog(int id, char* face, int redraw) override {
         std::strcpy(face, fontDialogResult < 0 ? "" : fontDialogFace.c_str());
         Log(Fmt("NimbetFontDialog(%d,%d)", id, redraw));
@@ -102,13 +114,12 @@ public:
         return Log(Fmt("NimbetSetLapel(%d,%d,%d,%d)", id, wrap, column, redraw));
     }
 
-private:
+  private:
     int Log(const std::string& call) {
         calls.push_back(call);
         return -1;
     }
-    template <typename... Args>
-    static std::string Fmt(const char* format, Args... args) {
+    template <typename... Args> static std::string Fmt(const char* format, Args... args) {
         char buffer[512];
         std::snprintf(buffer, sizeof buffer, format, args...);
         return buffer;

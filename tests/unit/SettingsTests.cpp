@@ -24,35 +24,88 @@ std::string DefaultText(const SettingKey& row, const Settings& s) {
 
 TEST(SettingsSchema, EveryDocumentedKeyHasItsDefault) {
     const DefaultCase cases[] = {
-        {"Option/ChkRightReturn", "0"}, {"Option/isClickable0", "0"}, {"Option/isClickable1", "0"},
-        {"Option/isClickable2", "0"}, {"Option/isClickable3", "0"}, {"Option/isRuler", "1"},
+        {"Option/ChkRightReturn", "0"},
+        {"Option/isClickable0", "0"},
+        {"Option/isClickable1", "0"},
+        {"Option/isClickable2", "0"},
+        {"Option/isClickable3", "0"},
+        {"Option/isRuler", "1"},
         {"Option/isLineNum", "1"},
-        {"Option/R0", "255"}, {"Option/G0", "255"}, {"Option/B0", "255"},
-        {"Option/R1", "0"}, {"Option/G1", "0"}, {"Option/B1", "0"},
-        {"Option/R2", "0"}, {"Option/G2", "0"}, {"Option/B2", "255"},
-        {"Option/R3", "255"}, {"Option/G3", "0"}, {"Option/B3", "255"},
-        {"Option/R4", "0"}, {"Option/G4", "150"}, {"Option/B4", "0"},
-        {"Option/R5", "255"}, {"Option/G5", "102"}, {"Option/B5", "51"},
-        {"Option/R6", "255"}, {"Option/G6", "0"}, {"Option/B6", "0"},
-        {"Option/R7", "0"}, {"Option/G7", "204"}, {"Option/B7", "153"},
-        {"Option/ChkMostFront", "0"}, {"Option/ChkMostBig", "0"}, {"Option/ChkSmallTag", "0"},
-        {"Option/isAutoBackUp", "0"}, {"Option/isNewHtmlFile", "0"}, {"Option/isToolbar", "1"},
+        {"Option/R0", "255"},
+        {"Option/G0", "255"},
+        {"Option/B0", "255"},
+        {"Option/R1", "0"},
+        {"Option/G1", "0"},
+        {"Option/B1", "0"},
+        {"Option/R2", "0"},
+        {"Option/G2", "0"},
+        {"Option/B2", "255"},
+        {"Option/R3", "255"},
+        {"Option/G3", "0"},
+        {"Option/B3", "255"},
+        {"Option/R4", "0"},
+        {"Option/G4", "150"},
+        {"Option/B4", "0"},
+        {"Option/R5", "255"},
+        {"Option/G5", "102"},
+        {"Option/B5", "51"},
+        {"Option/R6", "255"},
+        {"Option/G6", "0"},
+        {"Option/B6", "0"},
+        {"Option/R7", "0"},
+        {"Option/G7", "204"},
+        {"Option/B7", "153"},
+        {"Option/ChkMostFront", "0"},
+        {"Option/ChkMostBig", "0"},
+        {"Option/ChkSmallTag", "0"},
+        {"Option/isAutoBackUp", "0"},
+        {"Option/isNewHtmlFile", "0"},
+        {"Option/isToolbar", "1"},
         {"Option/isStatusbar", "1"},
-        {"HowPreview/isMyDev", "0"}, {"HowPreview/isMyRealTime", "0"}, {"HowPreview/isMyHowRL", "1"},
-        {"WindowSize/cx", "634"}, {"WindowSize/cy", "480"}, {"WindowSize/FTP", "317"},
-        {"Font/Name", "ＭＳ ゴシック"}, {"Font/Size", "11"},
-        {"File/isCodeMode", "0"}, {"File/FileDir", ""}, {"File/ImgFileDir", ""}, {"File/AHrefFileDir", ""},
-        {"File/RecentFile1", ""}, {"File/RecentFile5", ""},
+        {"HowPreview/isMyDev", "0"},
+        {"HowPreview/isMyRealTime", "0"},
+        {"HowPreview/isMyHowRL", "1"},
+        {"WindowSize/cx", "634"},
+        {"WindowSize/cy", "480"},
+        {"WindowSize/FTP", "317"},
+        {"Font/Name", "ＭＳ ゴシック"},
+        {"Font/Size", "11"},
+        {"File/isCodeMode", "0"},
+        {"File/FileDir", ""},
+        {"File/ImgFileDir", ""},
+        {"File/AHrefFileDir", ""},
+        {"File/RecentFile1", ""},
+        {"File/RecentFile5", ""},
         {"TitleBar/Dummy", "読み込み失敗？"},
-        {"Tools/Name1", ""}, {"Tools/Path5", ""}, {"Tools/isBrow3", "0"}, {"Tools/isFirst", "0"},
-        {"UserTag/Open1", ""}, {"UserTag/End20", ""}, {"UserTag/Str7", ""}, {"UserTag/Bar1", "0"},
+        {"Tools/Name1", ""},
+        {"Tools/Path5", ""},
+        {"Tools/isBrow3", "0"},
+        {"Tools/isFirst", "0"},
+        {"UserTag/Open1", ""},
+        {"UserTag/End20", ""},
+        {"UserTag/Str7", ""},
+        {"UserTag/Bar1", "0"},
         {"UserTag/Bar2", "1"},
-        {"FTP/ListPos", "0"}, {"FTP/ListTotal", "0"}, {"FTP/isDirLast0", "0"}, {"FTP/ServerName0", ""},
-        {"FTP/Account49", ""}, {"FTP/Passwd3", ""}, {"FTP/LocalFirstDir0", ""}, {"FTP/RemoteFirstDir0", ""},
-        {"FTP/LocalLastDir49", ""}, {"FTP/RemoteLastDir49", ""}, {"FTP/FtpRemoteFileDir", ""},
-        {"FTP_SendMode/SendModeAscii", ""}, {"FTP_SendMode/OverWrite", "0"}, {"FTP_SendMode/Ascii", "0"},
-        {"FTP_SendMode/Binary", "0"}, {"FTP_SendMode/Both", "1"},
-        {"Sort/List1Item", "0"}, {"Sort/List2Item", "0"}, {"Sort/List1How", "0"}, {"Sort/List2How", "0"},
+        {"FTP/ListPos", "0"},
+        {"FTP/ListTotal", "0"},
+        {"FTP/isDirLast0", "0"},
+        {"FTP/ServerName0", ""},
+        {"FTP/Account49", ""},
+        {"FTP/Passwd3", ""},
+        {"FTP/LocalFirstDir0", ""},
+        {"FTP/RemoteFirstDir0", ""},
+        {"FTP/LocalLastDir49", ""},
+        {"FTP/RemoteLastDir49", ""},
+        {"FTP/FtpRemoteFileDir", ""},
+        {"FTP_SendMode/SendModeAscii", ""},
+        {"FTP_SendMode/OverWrite", "0"},
+        {"FTP_SendMode/Ascii", "0"},
+        {"FTP_SendMode/Binary", "0"},
+        {"FTP_SendMode/Both", "1"},
+        {"Sort/List1Item", "0"},
+        {"Sort/List2Item", "0"},
+        {"Sort/List1How", "0"},
+        {"Sort/List2How", "0"},
         {"Sort/ListMode", "0"},
     };
     const Settings defaults;
@@ -101,7 +154,7 @@ TEST(SettingsIo, WindowStepReadsSizeThenSplitWithHalfTheWidthAsDefault) {
         ReadWindowSettings(profile, s);
         EXPECT_EQ(s.ftpSplit, c.expectedFtp);
         EXPECT_EQ(profile.Reads(), (std::vector<std::string>{"Option/ChkMostFront", "WindowSize/cx",
-                                                              "WindowSize/cy", "WindowSize/FTP"}));
+                                                             "WindowSize/cy", "WindowSize/FTP"}));
         EXPECT_TRUE(profile.Writes().empty());
     }
 }
@@ -110,9 +163,9 @@ TEST(SettingsIo, EditorStepReadsFlagsThenColoursComponentByComponent) {
     MemoryProfile profile;
     Settings s;
     ReadEditorSettings(profile, s);
-    std::vector<std::string> expected = {"Option/ChkRightReturn", "Option/isClickable0", "Option/isClickable1",
-                                         "Option/isClickable2",   "Option/isClickable3", "Option/isRuler",
-                                         "Option/isLineNum"};
+    std::vector<std::string> expected = {
+        "Option/ChkRightReturn", "Option/isClickable0", "Option/isClickable1", "Option/isClickable2",
+        "Option/isClickable3",   "Option/isRuler",      "Option/isLineNum"};
     for (int i = 0; i < 8; ++i)
         for (const char* c : {"R", "G", "B"})
             expected.push_back("Option/" + std::string(c) + std::to_string(i));
@@ -126,10 +179,10 @@ TEST(SettingsIo, DocumentStepReadsTheFolderOnlyWithoutACommandLineFile) {
         profile.Set("File", "FileDir", "C:\\pages\\");
         Settings s;
         ReadDocumentSettings(profile, s, fileGiven);
-        std::vector<std::string> expected = {"File/isCodeMode",      "Option/ChkMostBig",  "Option/ChkSmallTag",
-                                             "Option/isAutoBackUp",  "Option/isNewHtmlFile", "File/ImgFileDir",
-                                             "File/AHrefFileDir",    "File/RecentFile1",   "File/RecentFile2",
-                                             "File/RecentFile3",     "File/RecentFile4",   "File/RecentFile5"};
+        std::vector<std::string> expected = {
+            "File/isCodeMode",      "Option/ChkMostBig", "Option/ChkSmallTag", "Option/isAutoBackUp",
+            "Option/isNewHtmlFile", "File/ImgFileDir",   "File/AHrefFileDir",  "File/RecentFile1",
+            "File/RecentFile2",     "File/RecentFile3",  "File/RecentFile4",   "File/RecentFile5"};
         if (!fileGiven)
             expected.push_back("File/FileDir");
         EXPECT_EQ(profile.Reads(), expected);
@@ -183,10 +236,11 @@ TEST(SettingsIo, FtpStepReadsStoredProfilesAndPrefillsTheFirstWhenNoneAre) {
         }
         const auto reads = profile.Reads();
         ASSERT_GE(reads.size(), 9u);
-        EXPECT_EQ(std::vector<std::string>(reads.end() - 9, reads.end()),
-                  (std::vector<std::string>{"FTP_SendMode/OverWrite", "FTP_SendMode/Ascii", "FTP_SendMode/Binary",
-                                            "FTP_SendMode/Both", "Sort/List1Item", "Sort/List2Item",
-                                            "Sort/List1How", "Sort/List2How", "Sort/ListMode"}));
+        EXPECT_EQ(
+            std::vector<std::string>(reads.end() - 9, reads.end()),
+            (std::vector<std::string>{"FTP_SendMode/OverWrite", "FTP_SendMode/Ascii", "FTP_SendMode/Binary",
+                                      "FTP_SendMode/Both", "Sort/List1Item", "Sort/List2Item",
+                                      "Sort/List1How", "Sort/List2How", "Sort/ListMode"}));
     }
 }
 
@@ -198,8 +252,8 @@ TEST(SettingsIo, ProfileKeysAreReadInTheirOrderPerProfile) {
     const auto reads = profile.Reads();
     EXPECT_EQ(std::vector<std::string>(reads.begin(), reads.begin() + 10),
               (std::vector<std::string>{"FTP/ListPos", "FTP/ListTotal", "FTP/isDirLast0", "FTP/ServerName0",
-                                        "FTP/Account0", "FTP/Passwd0", "FTP/LocalFirstDir0", "FTP/RemoteFirstDir0",
-                                        "FTP/LocalLastDir0", "FTP/RemoteLastDir0"}));
+                                        "FTP/Account0", "FTP/Passwd0", "FTP/LocalFirstDir0",
+                                        "FTP/RemoteFirstDir0", "FTP/LocalLastDir0", "FTP/RemoteLastDir0"}));
 }
 
 TEST(SettingsIo, CloseWritesInTheFixedOrderAndReadsBack) {
@@ -224,13 +278,12 @@ TEST(SettingsIo, CloseWritesInTheFixedOrderAndReadsBack) {
     MemoryProfile profile;
     WriteCloseSettings(profile, s);
     EXPECT_EQ(profile.Writes(),
-              (std::vector<std::string>{"HowPreview/isMyDev=1", "HowPreview/isMyRealTime=2", "WindowSize/cx=700",
-                                        "WindowSize/cy=500", "WindowSize/FTP=333", "Option/isToolbar=0",
-                                        "Option/isStatusbar=1", "FTP_SendMode/OverWrite=1",
-                                        "File/ImgFileDir=C:\\img\\", "File/AHrefFileDir=C:\\ソフト\\",
-                                        "File/FileDir=D:\\web\\", "File/isCodeMode=3", "Sort/List1Item=1",
-                                        "Sort/List2Item=2", "Sort/List1How=1", "Sort/List2How=0",
-                                        "Sort/ListMode=3"}));
+              (std::vector<std::string>{
+                  "HowPreview/isMyDev=1", "HowPreview/isMyRealTime=2", "WindowSize/cx=700",
+                  "WindowSize/cy=500", "WindowSize/FTP=333", "Option/isToolbar=0", "Option/isStatusbar=1",
+                  "FTP_SendMode/OverWrite=1", "File/ImgFileDir=C:\\img\\", "File/AHrefFileDir=C:\\ソフト\\",
+                  "File/FileDir=D:\\web\\", "File/isCodeMode=3", "Sort/List1Item=1", "Sort/List2Item=2",
+                  "Sort/List1How=1", "Sort/List2How=0", "Sort/ListMode=3"}));
 
     Settings back;
     ReadTwoPaneSettings(profile, back);

@@ -16,13 +16,11 @@ TEST(ViewLayout, SinglePaneFillsTheTabAndInsetsTheEditor) {
 TEST(ViewLayout, TwoPaneArrangements) {
     const TwoPaneGeometry side = SideBySideGeometry(801, 400);
     EXPECT_EQ(side, (TwoPaneGeometry{400, 395, 396}));
-    EXPECT_EQ(SideBySideRects(side),
-              (PaneRects{{3, 3, 393, 395}, {397, 3, 5, 395}, {403, 3, 396, 395}}));
+    EXPECT_EQ(SideBySideRects(side), (PaneRects{{3, 3, 393, 395}, {397, 3, 5, 395}, {403, 3, 396, 395}}));
 
     const TwoPaneGeometry stacked = StackedGeometry(800, 401);
     EXPECT_EQ(stacked, (TwoPaneGeometry{200, 796, 197}));
-    EXPECT_EQ(StackedRects(stacked),
-              (PaneRects{{3, 3, 796, 193}, {3, 197, 796, 5}, {3, 203, 796, 197}}));
+    EXPECT_EQ(StackedRects(stacked), (PaneRects{{3, 3, 796, 193}, {3, 197, 796, 5}, {3, 203, 796, 197}}));
 
     EXPECT_EQ(MoveSplit(side, 25), (TwoPaneGeometry{425, 395, 371}));
     EXPECT_EQ(MoveSplit(side, -30), (TwoPaneGeometry{370, 395, 426}));

@@ -62,14 +62,16 @@ TEST_F(MenuBar, FileMenuHasItsFixedItemsThenThePlaceholderAndExit) {
     ASSERT_NE(file, nullptr);
     const std::vector<Item> items = Items(file);
     ASSERT_EQ(items.size(), 12u);
-    const int fixed[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_OPEN_TEXT_AS_HTML, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
-                         -1,          ID_FILE_RELOAD_SJIS, 0};
+    const int fixed[] = {ID_FILE_NEW,  ID_FILE_OPEN,        ID_FILE_OPEN_TEXT_AS_HTML,
+                         ID_FILE_SAVE, ID_FILE_SAVE_AS,     0,
+                         -1,           ID_FILE_RELOAD_SJIS, 0};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(items[i].id, fixed[i]) << "position " << i;
     EXPECT_EQ(items[6].text, "保存時の文字コード(&C)");
-    EXPECT_EQ(Items(GetSubMenu(file, 6)),
-              (std::vector<Item>{{ID_CODE_SJIS, "SJIS(&S)"}, {ID_CODE_EUC, "EUC(&E)"},
-                                 {ID_CODE_JIS, "7bit-JIS(&J)"}, {ID_CODE_UTF8, "UTF-8(&U)"}}));
+    EXPECT_EQ(Items(GetSubMenu(file, 6)), (std::vector<Item>{{ID_CODE_SJIS, "SJIS(&S)"},
+                                                             {ID_CODE_EUC, "EUC(&E)"},
+                                                             {ID_CODE_JIS, "7bit-JIS(&J)"},
+                                                             {ID_CODE_UTF8, "UTF-8(&U)"}}));
     EXPECT_EQ(items[7].text, "文字コードをSJISに変換して読み直す(&R)");
     EXPECT_EQ(items[9], (Item{ID_FILE_RECENT_1, "最近使ったファイル(なし)"}));
     EXPECT_TRUE(GetMenuState(file, 9, MF_BYPOSITION) & MF_GRAYED);
@@ -93,21 +95,57 @@ TEST_F(MenuBar, InsertIsFourthWithTheUserTagSubmenuAtNineAndToolsIsSixth) {
 
 TEST_F(MenuBar, NamedItemsCarryTheirIdsAndTexts) {
     const Item named[] = {
-        {32822, "固定端(&T)"}, {32771, "太字(&B)"}, {32785, "斜体(&I)"}, {32786, "下線(&U)"},
-        {32787, "打消し線(&S)"}, {32893, "点滅(&K)"}, {32894, "上付き(&P)"}, {32895, "下付き(&C)"},
-        {32896, "ベタ書き(&P)"}, {32897, "見出し1(&1)"}, {32898, "見出し2(&2)"}, {32899, "見出し3(&3)"},
-        {32900, "見出し4(&4)"}, {32901, "見出し5(&5)"}, {32902, "見出し6(&6)"}, {32793, "左寄せ(&L)"},
-        {32794, "中央寄せ(&E)"}, {32795, "右寄せ(&R)"}, {32796, "コメント(&C)"}, {32788, "改行(&B)"},
-        {32791, "水平線(&Z)"}, {32797, "半角スペース(&S)"}, {32798, "<(&Q)"}, {32799, ">(&P)"},
-        {32800, "\"(&D)"}, {32801, "&&(&F)"}, {32823, "フォントの設定(&F)"}, {32789, "リンク(&L)"},
-        {32790, "画像(I)"}, {32792, "表(&A)"}, {32866, "現在の日時(&T)"}, {32969, "カラーコード(&C)"},
-        {32872, "番号なしリスト(&I)"}, {32873, "番号付きリスト(&O)"}, {32874, "説明付きリスト(&D)"},
-        {32857, "タグの登録/編集(&A)"}, {32870, "HTMLに変換して貼り付け(&M)"}, {32831, "犬語(&D)"},
-        {32864, "猫語(&C)"}, {32868, "鼠語(&M)"}, {32843, "接続(&C)"}, {32844, "切断(&K)"},
-        {32845, "ファイルをローカル側へ転送(&L)"}, {32854, "ファイルをリモート側へ転送(&R)"},
-        {32919, "詳細表示(&S)"}, {32918, "一覧表示(&I)"}, {32920, "大きなアイコン(&O)"},
-        {32921, "小さなアイコン(&T)"}, {32913, "文字コードをSJISに変換して読み直す(&R)"},
-        {32827, "総合的なオプション(&O)"}, {32960, "外部ツールの登録/編集(&T)"},
+        {32822, "固定端(&T)"},
+        {32771, "太字(&B)"},
+        {32785, "斜体(&I)"},
+        {32786, "下線(&U)"},
+        {32787, "打消し線(&S)"},
+        {32893, "点滅(&K)"},
+        {32894, "上付き(&P)"},
+        {32895, "下付き(&C)"},
+        {32896, "ベタ書き(&P)"},
+        {32897, "見出し1(&1)"},
+        {32898, "見出し2(&2)"},
+        {32899, "見出し3(&3)"},
+        {32900, "見出し4(&4)"},
+        {32901, "見出し5(&5)"},
+        {32902, "見出し6(&6)"},
+        {32793, "左寄せ(&L)"},
+        {32794, "中央寄せ(&E)"},
+        {32795, "右寄せ(&R)"},
+        {32796, "コメント(&C)"},
+        {32788, "改行(&B)"},
+        {32791, "水平線(&Z)"},
+        {32797, "半角スペース(&S)"},
+        {32798, "<(&Q)"},
+        {32799, ">(&P)"},
+        {32800, "\"(&D)"},
+        {32801, "&&(&F)"},
+        {32823, "フォントの設定(&F)"},
+        {32789, "リンク(&L)"},
+        {32790, "画像(I)"},
+        {32792, "表(&A)"},
+        {32866, "現在の日時(&T)"},
+        {32969, "カラーコード(&C)"},
+        {32872, "番号なしリスト(&I)"},
+        {32873, "番号付きリスト(&O)"},
+        {32874, "説明付きリスト(&D)"},
+        {32857, "タグの登録/編集(&A)"},
+        {32870, "HTMLに変換して貼り付け(&M)"},
+        {32831, "犬語(&D)"},
+        {32864, "猫語(&C)"},
+        {32868, "鼠語(&M)"},
+        {32843, "接続(&C)"},
+        {32844, "切断(&K)"},
+        {32845, "ファイルをローカル側へ転送(&L)"},
+        {32854, "ファイルをリモート側へ転送(&R)"},
+        {32919, "詳細表示(&S)"},
+        {32918, "一覧表示(&I)"},
+        {32920, "大きなアイコン(&O)"},
+        {32921, "小さなアイコン(&T)"},
+        {32913, "文字コードをSJISに変換して読み直す(&R)"},
+        {32827, "総合的なオプション(&O)"},
+        {32960, "外部ツールの登録/編集(&T)"},
         {57665, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"},
     };
     for (const Item& item : named) {
@@ -118,10 +156,10 @@ TEST_F(MenuBar, NamedItemsCarryTheirIdsAndTexts) {
 
 TEST_F(MenuBar, EveryCommandOfTheMenusIsReachable) {
     const int commands[] = {
-        32833, 32834, 32835, 32949, 32951, 32817, 32821, 32836, 32922, 32923, 57643, 32812, 57635, 57634,
-        57637, 32781, 32782, 32953, 32827, 32960, 57600, 57601, 32816, 57603, 57604, 32913, 60005, 32925,
-        32926, 32929, 32930, 32931, 32933, 57664, 59392, 59393, 32843, 32844, 32845, 32854, 32918, 32919,
-        32920, 32921, 32831, 32864, 32868, 32870, 32857,
+        32833, 32834, 32835, 32949, 32951, 32817, 32821, 32836, 32922, 32923, 57643, 32812, 57635,
+        57634, 57637, 32781, 32782, 32953, 32827, 32960, 57600, 57601, 32816, 57603, 57604, 32913,
+        60005, 32925, 32926, 32929, 32930, 32931, 32933, 57664, 59392, 59393, 32843, 32844, 32845,
+        32854, 32918, 32919, 32920, 32921, 32831, 32864, 32868, 32870, 32857,
     };
     for (int id = 50101; id <= 50110; ++id)
         EXPECT_NE(GetMenuState(bar, id, MF_BYCOMMAND), static_cast<UINT>(-1)) << id;
@@ -168,13 +206,19 @@ TEST(ContextMenus, FileListMenus) {
         int firstSort;
     } menus[] = {
         {IDR_REMOTELIST_MENU,
-         {{32845, "ファイルをローカル側へ転送(&L)"}, {32847, "新規ディレクトリ作成(&D)"},
-          {32849, "ファイル名変更(&R)"}, {32850, "選択中のアイテムを削除(&W)"}, {-1, "並べ替え(&S)"}},
+         {{32845, "ファイルをローカル側へ転送(&L)"},
+          {32847, "新規ディレクトリ作成(&D)"},
+          {32849, "ファイル名変更(&R)"},
+          {32850, "選択中のアイテムを削除(&W)"},
+          {-1, "並べ替え(&S)"}},
          33017},
         {IDR_LOCALLIST_MENU,
-         {{32854, "ファイルをリモート側へ転送(&R)"}, {60001, "新規ディレクトリ作成(&D)"},
-          {60002, "ファイル名変更(&R)"}, {60003, "選択中のアイテムを削除(&W)"},
-          {60004, "選択中のアイテムをQuiltmarkで編集(&E)"}, {-1, "並べ替え(&S)"}},
+         {{32854, "ファイルをリモート側へ転送(&R)"},
+          {60001, "新規ディレクトリ作成(&D)"},
+          {60002, "ファイル名変更(&R)"},
+          {60003, "選択中のアイテムを削除(&W)"},
+          {60004, "選択中のアイテムをQuiltmarkで編集(&E)"},
+          {-1, "並べ替え(&S)"}},
          33022},
     };
     for (const auto& m : menus) {
@@ -184,8 +228,10 @@ TEST(ContextMenus, FileListMenus) {
         HMENU popup = GetSubMenu(menu, 0);
         EXPECT_EQ(Items(popup), m.items);
         EXPECT_EQ(Items(GetSubMenu(popup, GetMenuItemCount(popup) - 1)),
-                  (std::vector<Item>{{m.firstSort, "名前(&N)"}, {m.firstSort + 1, "日付(&H)"},
-                                     {m.firstSort + 2, "ファイルサイズ(&F)"}, {m.firstSort + 3, "Type(&T)"}}));
+                  (std::vector<Item>{{m.firstSort, "名前(&N)"},
+                                     {m.firstSort + 1, "日付(&H)"},
+                                     {m.firstSort + 2, "ファイルサイズ(&F)"},
+                                     {m.firstSort + 3, "Type(&T)"}}));
         DestroyMenu(menu);
     }
 }
@@ -201,14 +247,14 @@ TEST(Accelerators, TableMatchesTheKeys) {
 
     const int alt = FVIRTKEY | FALT, ctrl = FVIRTKEY | FCONTROL, shift = FVIRTKEY | FSHIFT, plain = FVIRTKEY;
     std::set<std::tuple<int, int, int>> expected = {
-        {alt, 'A', 32833},       {alt, 'D', 32835},       {alt, 'H', 32816},        {alt, 'R', 60005},
-        {alt, 'S', 32834},       {alt, 'X', 32951},       {alt, 'Z', 32949},        {alt, VK_BACK, 57643},
+        {alt, 'A', 32833},         {alt, 'D', 32835},        {alt, 'H', 32816},         {alt, 'R', 60005},
+        {alt, 'S', 32834},         {alt, 'X', 32951},        {alt, 'Z', 32949},         {alt, VK_BACK, 57643},
         {shift, VK_DELETE, 57635}, {ctrl, VK_INSERT, 57634}, {shift, VK_INSERT, 57637}, {plain, VK_F6, 57680},
-        {shift, VK_F6, 57681},   {ctrl, VK_RETURN, 32788}, {ctrl, 'A', 32782},       {ctrl, 'C', 57634},
-        {ctrl, 'E', 32794},      {ctrl, 'F', 32925},      {ctrl, 'H', 32926},       {ctrl, 'J', 32789},
-        {ctrl, 'L', 32793},      {ctrl, 'N', 57600},      {ctrl, 'O', 57601},       {ctrl, 'P', 57607},
-        {ctrl, 'R', 32795},      {ctrl, 'S', 57603},      {ctrl, 'V', 57637},       {ctrl, 'X', 57635},
-        {ctrl, 'Y', 32812},      {ctrl, 'Z', 57643},
+        {shift, VK_F6, 57681},     {ctrl, VK_RETURN, 32788}, {ctrl, 'A', 32782},        {ctrl, 'C', 57634},
+        {ctrl, 'E', 32794},        {ctrl, 'F', 32925},       {ctrl, 'H', 32926},        {ctrl, 'J', 32789},
+        {ctrl, 'L', 32793},        {ctrl, 'N', 57600},       {ctrl, 'O', 57601},        {ctrl, 'P', 57607},
+        {ctrl, 'R', 32795},        {ctrl, 'S', 57603},       {ctrl, 'V', 57637},        {ctrl, 'X', 57635},
+        {ctrl, 'Y', 32812},        {ctrl, 'Z', 57643},
     };
     for (int n = 1; n <= 9; ++n)
         expected.insert({alt, '0' + n, 50000 + n - 1});
@@ -218,7 +264,8 @@ TEST(Accelerators, TableMatchesTheKeys) {
 }
 
 TEST(Toolbar, ButtonsImagesAndTabImages) {
-    HRSRC found = FindResourceA(Program(), MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(RT_TOOLBAR_DATA));
+    HRSRC found =
+        FindResourceA(Program(), MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(RT_TOOLBAR_DATA));
     ASSERT_NE(found, nullptr);
     const auto* words = static_cast<const WORD*>(LockResource(LoadResource(Program(), found)));
     const std::vector<int> order = {57600, 57601, 57603, 0,     57635, 57634, 57637, 0,     57643, 32812,
@@ -235,7 +282,8 @@ TEST(Toolbar, ButtonsImagesAndTabImages) {
     } bitmaps[] = {{IDR_MAINFRAME, 16 * 22, 15}, {IDB_TABIMAGES, 18 * 3, 18}};
     for (const auto& b : bitmaps) {
         SCOPED_TRACE(b.id);
-        auto bitmap = static_cast<HBITMAP>(LoadImageA(Program(), MAKEINTRESOURCEA(b.id), IMAGE_BITMAP, 0, 0, 0));
+        auto bitmap =
+            static_cast<HBITMAP>(LoadImageA(Program(), MAKEINTRESOURCEA(b.id), IMAGE_BITMAP, 0, 0, 0));
         ASSERT_NE(bitmap, nullptr);
         BITMAP info{};
         GetObjectA(bitmap, sizeof info, &info);
@@ -294,8 +342,8 @@ TEST(Strings, TemplateTitlePromptsAndTooltips) {
         EXPECT_EQ(s.substr(0, s.find('\n')), p.prompt);
     }
     // Every toolbar button has a tooltip.
-    for (int id : {57600, 57601, 57603, 57635, 57634, 57637, 57643, 32812, 32788, 32823, 32789, 32790, 32792, 50020,
-                   50021, 32793, 32794, 32795, 32853, 32854, 32845, 57664}) {
+    for (int id : {57600, 57601, 57603, 57635, 57634, 57637, 57643, 32812, 32788, 32823, 32789,
+                   32790, 32792, 50020, 50021, 32793, 32794, 32795, 32853, 32854, 32845, 57664}) {
         const std::string s = String(id);
         EXPECT_NE(s.find('\n'), std::string::npos) << id;
         EXPECT_LT(s.find('\n') + 1, s.size()) << id;

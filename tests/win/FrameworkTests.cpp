@@ -23,7 +23,7 @@ constexpr UINT kScript = WM_APP + 7;
 
 // A dialog whose test script runs once it is open.
 class ScriptedDialog : public Dialog {
-public:
+  public:
     // Runs once the dialog is open; a script may call Continue() to run
     // again after the messages it caused.
     std::function<void(ScriptedDialog&, int step)> script;
@@ -35,7 +35,7 @@ public:
 
     ScriptedDialog() : Dialog(GetModuleHandleA(nullptr), TEST_DIALOG) {}
 
-protected:
+  protected:
     BOOL OnInitDialog() override {
         PostMessageA(Hwnd(), kScript, 0, 0);
         return TRUE;
@@ -53,7 +53,9 @@ protected:
     }
 };
 
-void Press(Dialog& d, int id) { SendMessageA(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+void Press(Dialog& d, int id) {
+    SendMessageA(d.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
 
 std::string Text(HWND control) {
     char text[256] = {};
@@ -160,19 +162,21 @@ TEST(PrivateProfileFile, ReadsDefaultsAndRoundTripsValues) {
 namespace {
 
 class TestFrame : public FrameWindow {
-public:
+  public:
     CommandTable table;
     int ran = 0;
     bool checked = true;
 
     TestFrame() : FrameWindow(GetModuleHandleA(nullptr)) {
         table.Add(TEST_CMD_ENABLED, "test.enabled", [this] { ++ran; })
-            .Add(TEST_CMD_DISABLED, "test.disabled", [this] { ran += 100; }, [] { return false; })
-            .Add(TEST_CMD_CHECKED, "test.checked", [] {}, {}, [this] { return checked; });
+            .Add(
+                TEST_CMD_DISABLED, "test.disabled", [this] { ran += 100; }, [] { return false; })
+            .Add(
+                TEST_CMD_CHECKED, "test.checked", [] {}, {}, [this] { return checked; });
         Router().AddTarget(table);
     }
 
-protected:
+  protected:
     bool OnCreate() override {
         return CreateToolBar(TEST_FRAME, ID_VIEW_TOOLBAR) && CreateStatusBar(ID_VIEW_STATUS_BAR, {});
     }
@@ -223,7 +227,8 @@ TEST(Frame, CommandsRunThroughTheRouterAndShowTheirStates) {
     EXPECT_EQ(frame.Status().Message(), "有効なコマンド");
 
     // The toolbar's buttons send their command to the frame.
-    SendMessageA(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(TEST_CMD_ENABLED, BN_CLICKED), reinterpret_cast<LPARAM>(bar));
+    SendMessageA(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(TEST_CMD_ENABLED, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(frame.ran, 2);
 
     // Hiding a bar gives its room to the rest of the frame.
