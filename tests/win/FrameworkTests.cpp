@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "App.h"
 #include "Dialog.h"
 #include "FrameWindow.h"
 #include "FrameworkTestIds.h"
@@ -234,5 +235,74 @@ TEST(Frame, CommandsRunThroughTheRouterAndShowTheirStates) {
     // Hiding a bar gives its room to the rest of the frame.
     frame.ShowBar(bar, false);
     EXPECT_FALSE(frame.IsBarVisible(bar));
+    DestroyWindow(frame.Hwnd());
+}
+
+namespace {
+
+class TestApp : public App {
+public:
+    TestApp() : App(GetModuleHandleA(nullptr)) {}
+    bool InitInstance() override { return true; }
+    int idles = 0;
+
+protected:
+    void OnIdle() override {
+        ++idles;
+        App::OnIdle();
+    }
+};
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+} // namespace
+
+TEST(AppLoop, ModelessDialogsGetTheirKeysAndTheFrameItsAccelerators) {
+    ASSERT_TRUE(FrameWindow::RegisterFrameClass(GetModuleHandleA(nullptr), "QuiltmarkTestFrame", 0));
+    TestApp app;
+    TestFrame frame;
+    ASSERT_TRUE(frame.Create("QuiltmarkTestFrame", "test", TEST_FRAME));
+    ShowWindow(frame.Hwnd(), SW_SHOW);
+    app.SetMainFrame(&frame);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(TEST_DIALOG), frame.Hwnd(),
+                                     PlainDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    app.AddModeless(dialog);
+    SetForegroundWindow(dialog);
+    SetFocus(GetDlgItem(dialog, TEST_TEXT));
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, TEST_TEXT));
+
+    // Tab in the dialog moves to the next control only through the loop's
+    // dialog handling; Ctrl+E reaches the frame's command through its
+    // accelerators.
+    PostMessageA(GetDlgItem(dialog, TEST_TEXT), WM_KEYDOWN, VK_TAB, 0);
+    PostQuitMessage(3);
+    EXPECT_EQ(app.Run(), 3);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, TEST_NUMBER));
+
+    SetFocus(frame.Hwnd());
+    INPUT keys[4] = {};
+    for (INPUT& k : keys)
+        k.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = 'E';
+    keys[2].ki.wVk = 'E';
+    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    keys[3].ki.wVk = VK_CONTROL;
+    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    const int before = frame.ran;
+    ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+    // The loop ends once the input had time to arrive.
+    SetTimer(nullptr, 0, 500, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostQuitMessage(0);
+    });
+    app.Run();
+    EXPECT_EQ(frame.ran, before + 1);
+    EXPECT_GE(app.idles, 1); // the queue ran empty while waiting
+
+    app.RemoveModeless(dialog);
+    DestroyWindow(dialog);
     DestroyWindow(frame.Hwnd());
 }
