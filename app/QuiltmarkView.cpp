@@ -239,6 +239,12 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (HIWORD(wParam) == 0)
             frame_.Router().Execute(LOWORD(wParam));
         return true;
+    case WM_INITMENUPOPUP:
+    case WM_MENUSELECT:
+    case WM_EXITMENULOOP:
+        // The editor's popup menu: states and prompts as in the menu bar.
+        result = SendMessageA(frame_.Hwnd(), message, wParam, lParam);
+        return true;
     case WM_SETFOCUS:
         if (currentTab_ == kSourceTab || twoPaneOn_) {
             editorApi_.NimbetSetFocus(EditorHost::kEditorId);

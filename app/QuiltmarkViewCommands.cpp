@@ -86,9 +86,9 @@ void CQuiltmarkView::ShowEditorMenu() {
         return;
     POINT at{};
     GetCursorPos(&at);
-    // The frame owns the popup so that its items show the command states;
-    // the chosen command still ends in this view's table.
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, frame_.Hwnd(), nullptr);
+    // The view is the command target; the frame shows the items' states and
+    // prompts (the view hands it the popup's menu messages).
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
     DestroyMenu(menu);
 }
 
