@@ -1,0 +1,112 @@
+// The main view: the form that fills the main window, with the tab control,
+// the source editor (editor instance 0), the preview area and the FTP tab's
+// controls. It holds the program's settings and document state, shows the
+// current tab or the two-pane arrangement, and owns the command table of
+// almost every menu and toolbar command.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "CommandTable.h"
+#include "EditorHost.h"
+#include "FormView.h"
+#include "NimbetEditorApi.h"
+#include "Settings.h"
+#include "ViewLayout.h"
+
+namespace quiltmark {
+
+class CMainFrame;
+class ProfileStore;
+
+class CQuiltmarkView : public FormView, private EditorHostSite {
+  public:
+    static constexpr int kSourceTab = 0;
+    static constexpr int kPreviewTab = 1;
+    static constexpr int kFtpTab = 2;
+
+    CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
+                   std::string programFolder);
+    ~CQuiltmarkView() override;
+
+    bool Create(HWND frame);
+    // The view's first update: window size, bars, editor, tabs, start-up
+    // document, the rest of the settings and the first mode shown.
+    void InitialUpdate(const std::string& commandLineFile);
+
+    CommandTable& Commands() { return commands_; }
+    Settings& Config() { return settings_; }
+    const std::array<std::string, kUserTagCount>& UserTagMenuTexts() const { return userTagMenuTexts_; }
+    int TwoPaneKind() const { return twoPaneKind_; }
+    // Copies the state that is saved at close into the settings.
+    void StoreCloseState();
+
+  private:
+    // Start-up
+    void SetUpTabs();
+    void SetUpFtpControls();
+    void LoadStartupDocument(const std::string& commandLineFile);
+    bool OpenStartupFile(const std::string& path);
+    void SetDocument(const std::string& text, const std::string& path);
+    std::string EditorText();
+    void SetFrameTitle(const std::string& title);
+
+    // Modes and layout (QuiltmarkViewModes.cpp)
+    void ShowCurrentMode();
+    void Layout();
+    void SelectTab(int tab);
+    void ToggleTwoPane(int kind);
+    void MovePanes(int barId, int distance);
+    void ShowControl(int id, bool show);
+    void Place(int id, const Rect& r);
+
+    // Notifications and commands (QuiltmarkViewCommands.cpp)
+    void AddCommands();
+    void OnTextChanged(LPARAM barId, WPARAM distance);
+    void ShowEditorMenu();
+    void OpenAddress(const char* address, UINT failureMessageId);
+    LRESULT AnswerQuery(WPARAM query, LPARAM argument);
+    LRESULT CopyEditorText(WPARAM size, LPARAM buffer);
+
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // EditorHostSite
+    void WarnOldLibrary() override;
+    void FocusSourceTab() override;
+    void BrowserBack() override {}
+    void BrowserForward() override {}
+
+    ProfileStore& profile_;
+    CMainFrame& frame_;
+    NimbetEditorApi editorApi_;
+    EditorHost host_;
+    CommandTable commands_;
+    Settings settings_;
+    HIMAGELIST tabImages_ = nullptr;
+
+    // View state
+    int currentTab_ = kSourceTab;
+    bool twoPaneOn_ = false;
+    int twoPaneKind_ = 0;
+    int splitDirection_ = 1; // 1 side by side, otherwise one above the other
+    TwoPaneGeometry panes_;
+    int ftpSplit_ = kDefaultWindowWidth / 2;
+    int clientWidth_ = kDefaultWindowWidth;
+    bool layoutReady_ = false;
+    std::array<std::string, kUserTagCount> userTagMenuTexts_;
+
+    // Document state
+    std::string programFolder_;
+    std::string currentPath_;
+    std::string documentFolder_;
+    std::string previewPath_;
+    std::string fullTitle_;
+    std::string shortTitle_;
+    std::string savedText_;
+};
+
+} // namespace quiltmark

@@ -1,0 +1,133 @@
+// The view's command table and the notifications from the editor: editing
+// commands, bookmarks, the editor font, tabs, two-pane toggles and the help
+// commands; the text-change and context-menu notifications; the queries that
+// outside programs may send.
+#include "QuiltmarkView.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <shellapi.h>
+
+#include "Automation.h"
+#include "MainFrame.h"
+#include "ResourceText.h"
+#include "resource_ids.h"
+
+namespace quiltmark {
+namespace {
+
+// Addresses opened by the help commands.
+constexpr const char* kFaqAddress = "https://quiltmark.example.jp/faq.html";
+constexpr const char* kHomePageAddress = "https://quiltmark.example.jp/";
+constexpr const char* kTutorialAddress = "https://developer.mozilla.org/ja/docs/Learn/HTML";
+constexpr const char* kReferenceAddress = "https://www.htmq.com/";
+constexpr const char* kMailAddress = "mailto:author@quiltmark.example.jp";
+
+// A shell result of 32 or less is a failure.
+constexpr INT_PTR kShellFailureLimit = 32;
+
+} // namespace
+
+void CQuiltmarkView::AddCommands() {
+    auto edit = [this](int id) {
+        return [this, id] { host_.EditCommand(id, ViewMode{currentTab_, twoPaneOn_}); };
+    };
+    commands_.Add(ID_EDIT_UNDO, "edit.undo", edit(ID_EDIT_UNDO))
+        .Add(ID_EDIT_REDO, "edit.redo", edit(ID_EDIT_REDO))
+        .Add(ID_EDIT_CUT, "edit.cut", edit(ID_EDIT_CUT))
+        .Add(ID_EDIT_COPY, "edit.copy", edit(ID_EDIT_COPY))
+        .Add(ID_EDIT_PASTE, "edit.paste", edit(ID_EDIT_PASTE))
+        .Add(ID_EDIT_DELETE, "edit.delete", edit(ID_EDIT_DELETE))
+        .Add(ID_EDIT_SELECT_ALL, "edit.selectAll", edit(ID_EDIT_SELECT_ALL))
+        .Add(ID_EDIT_EDITOR_FONT, "edit.editorFont", [this] { host_.FontCommand(profile_, settings_); });
+    commands_.AddRange(ID_BOOKMARK_SET_1, 5, "bookmark.set", [this](int n) { host_.BookmarkSlots().Set(n); });
+    commands_.AddRange(ID_BOOKMARK_GO_1, 5, "bookmark.goto",
+                       [this](int n) { host_.BookmarkSlots().GoTo(n); });
+
+    commands_.Add(ID_VIEW_TAB_SOURCE, "view.tabSource", [this] { SelectTab(kSourceTab); })
+        .Add(ID_VIEW_TAB_PREVIEW, "view.tabPreview", [this] { SelectTab(kPreviewTab); })
+        .Add(ID_VIEW_TAB_FTP, "view.tabFtp", [this] { SelectTab(kFtpTab); })
+        .Add(
+            ID_VIEW_SPLIT_REALTIME, "view.splitRealTime", [this] { ToggleTwoPane(1); }, {},
+            [this] { return twoPaneKind_ == 1; })
+        .Add(
+            ID_VIEW_SPLIT_ALTR, "view.splitAltR", [this] { ToggleTwoPane(2); }, {},
+            [this] { return twoPaneKind_ == 2; });
+
+    commands_.Add(ID_HELP_FAQ, "help.faq", [this] { OpenAddress(kFaqAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_HOMEPAGE, "help.homePage", [this] { OpenAddress(kHomePageAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_TUTORIAL1, "help.tutorial1",
+             [this] { OpenAddress(kTutorialAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
+             [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
+        .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+}
+
+void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(Hwnd(), "open", address, nullptr, nullptr, SW_SHOW));
+    if (result <= kShellFailureLimit) {
+        MessageBoxA(Hwnd(), LoadResourceString(Instance(), failureMessageId).c_str(),
+                    LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+void CQuiltmarkView::OnTextChanged(LPARAM barId, WPARAM distance) {
+    // The title shows " *" while the text differs from the one last loaded.
+    SetFrameTitle(EditorText() == savedText_ ? fullTitle_ : fullTitle_ + " *");
+    if (barId == IDC_SPLIT_SIDE || barId == IDC_SPLIT_STACKED || barId == IDC_SPLIT_FTP)
+        MovePanes(static_cast<int>(barId), static_cast<int>(distance));
+}
+
+void CQuiltmarkView::ShowEditorMenu() {
+    HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_EDITOR_MENU));
+    if (!menu)
+        return;
+    POINT at{};
+    GetCursorPos(&at);
+    // The view is the command target; the frame shows the items' states and
+    // prompts (the view hands it the popup's menu messages).
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+    DestroyMenu(menu);
+}
+
+LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
+    const int editor = EditorHost::kEditorId;
+    const int arg = static_cast<int>(argument);
+    switch (static_cast<int>(query)) {
+    case automation::kQueryCaretLine:
+        return editorApi_.NimbetGetCaretLine(editor);
+    case automation::kQueryLineMark: {
+        const int lines = editorApi_.NimbetGetLines(editor);
+        return arg >= 1 && arg <= lines ? editorApi_.NimbetGetMark(editor, arg) : 0;
+    }
+    case automation::kQueryLineCount:
+        return editorApi_.NimbetGetLines(editor);
+    case automation::kQueryCurrentTab:
+        return currentTab_;
+    case automation::kQueryTwoPaneOn:
+        return twoPaneOn_ ? 1 : 0;
+    case automation::kQueryTwoPaneKind:
+        return twoPaneKind_;
+    case automation::kQueryBookmark:
+        return arg >= 0 && arg < Bookmarks::kCount ? host_.BookmarkSlots().Slot(arg) : -2;
+    case automation::kQueryFtpSplit:
+        return ftpSplit_;
+    default:
+        return -2;
+    }
+}
+
+LRESULT CQuiltmarkView::CopyEditorText(WPARAM size, LPARAM buffer) {
+    auto* out = reinterpret_cast<char*>(buffer);
+    if (size == 0 || !out)
+        return 0;
+    const std::string text = EditorText();
+    const size_t count = std::min<size_t>(size - 1, text.size());
+    std::memcpy(out, text.data(), count);
+    out[count] = '\0';
+    return static_cast<LRESULT>(count);
+}
+
+} // namespace quiltmark

@@ -1,0 +1,204 @@
+// Identifiers of Quiltmark's resources, commands, controls and strings.
+// Shared by the resource scripts, the program and the UI test driver; plain
+// #defines only, so that windres can read it too.
+//
+// Ranges:
+//   100 - 199      resources: dialogs, menus, bitmaps, icons, cursors
+//   1000 - 1099    control ids on dialogs and on the form view
+//   7000 - 7099    message texts of the program (string table)
+//   32771 - 33025  the program's own menu and toolbar commands
+//   50000 - 50110  user-defined tags and bookmarks
+//   57344 - 59999  framework commands, strings and status-bar indicators
+//                  (same numbers as the classic Windows application framework)
+//   60001 - 60005  FTP local-list commands and the Alt+R preview refresh
+// A command's status-bar prompt and tooltip live in the string table under the
+// command's own id, as "prompt\ntooltip".
+#pragma once
+
+// ---- Resources ------------------------------------------------------------
+#define IDD_ABOUTBOX          100
+#define IDD_QUILTMARK_FORM    101   // the main view's form
+#define IDR_MAINFRAME         128   // menu bar, accelerators, toolbar, icon, document string
+#define IDB_TABIMAGES         130   // 18 x 18 images of the three tabs
+#define IDC_HANDCURSOR        137
+#define IDD_FTPSETTINGS       138
+#define IDC_BUSYCURSOR        150
+#define IDD_OPTIONS           154
+#define IDD_USERTAG           155
+#define IDD_TOOLS             157
+#define IDD_INPUTNAME         158
+#define IDR_REMOTELIST_MENU   160
+#define IDR_LOCALLIST_MENU    161
+#define IDR_EDITOR_MENU       163   // the editor's right-click menu
+#define IDI_FOLDER            179
+#define IDR_MANIFEST          1     // common-controls v6 manifest (RT_MANIFEST)
+#define RT_TOOLBAR_DATA       241   // resource type of the toolbar button list
+
+// ---- Controls of the form view (dialog 101) -------------------------------
+#define IDC_TAB               1000
+#define IDC_BROWSER           1002
+#define IDC_LOCAL_UP          1005
+#define IDC_LOCAL_PATH        1006
+#define IDC_LOCAL_LIST        1011
+#define IDC_REMOTE_LIST       1012
+#define IDC_REMOTE_PATH       1013
+#define IDC_REMOTE_UP         1014
+#define IDC_LOCAL_BROWSE      1015
+#define IDC_REMOTE_GO         1016
+#define IDC_FTP_LOG           1017
+#define IDC_NO_OVERWRITE      1022
+#define IDC_MODE_ASCII        1027
+#define IDC_MODE_BINARY       1028
+#define IDC_MODE_AUTO         1029
+#define IDC_SPLIT_FTP         1049  // bar between the local and remote lists
+#define IDC_SPLIT_SIDE        1050  // bar between editor and preview, side by side
+#define IDC_SPLIT_STACKED     1054  // bar between editor and preview, one above the other
+
+// ---- Message texts --------------------------------------------------------
+#define IDS_OLD_LIBRARY       7000
+#define IDS_NO_LIBRARY        7001
+#define IDS_BROWSER_FAILED    7002
+#define IDS_MAILER_FAILED     7003
+#define IDS_CAPTION_ERROR     7004
+#define IDS_RECENT_NONE       7005
+#define IDS_TITLE_READ_FAILED 7006
+#define IDS_TAB_SOURCE        7010
+#define IDS_TAB_PREVIEW       7011
+#define IDS_TAB_FTP           7012
+#define IDS_FTP_LOG_START     7013
+#define IDS_OPEN_FAILED       7014
+#define IDS_NO_FILE_NAME      7015
+#define IDS_EXIT_ITEM         7016
+
+// ---- Program commands -----------------------------------------------------
+#define ID_FORMAT_BOLD              32771
+#define ID_EDIT_DELETE              32781
+#define ID_EDIT_SELECT_ALL          32782
+#define ID_FORMAT_ITALIC            32785
+#define ID_FORMAT_UNDERLINE         32786
+#define ID_FORMAT_STRIKE            32787
+#define ID_INSERT_BR                32788
+#define ID_INSERT_LINK              32789
+#define ID_INSERT_IMAGE             32790
+#define ID_INSERT_HR                32791
+#define ID_INSERT_TABLE             32792
+#define ID_FORMAT_LEFT              32793
+#define ID_FORMAT_CENTER            32794
+#define ID_FORMAT_RIGHT             32795
+#define ID_CHAR_COMMENT             32796
+#define ID_CHAR_NBSP                32797
+#define ID_CHAR_LT                  32798
+#define ID_CHAR_GT                  32799
+#define ID_CHAR_QUOT                32800
+#define ID_CHAR_AMP                 32801
+#define ID_EDIT_REDO                32812
+#define ID_FILE_OPEN_TEXT_AS_HTML   32816
+#define ID_HELP_HOMEPAGE            32817
+#define ID_HELP_MAIL                32821
+#define ID_FORMAT_TT                32822
+#define ID_FORMAT_FONT              32823
+#define ID_TOOLS_OPTIONS            32827
+#define ID_ENDING_DOG               32831
+#define ID_VIEW_TAB_SOURCE          32833
+#define ID_VIEW_TAB_PREVIEW         32834
+#define ID_VIEW_TAB_FTP             32835
+#define ID_HELP_FAQ                 32836
+#define ID_FTP_CONNECT              32843
+#define ID_FTP_DISCONNECT           32844
+#define ID_FTP_DOWNLOAD             32845
+#define ID_FTP_REMOTE_MKDIR         32847
+#define ID_FTP_REMOTE_RENAME        32849
+#define ID_FTP_REMOTE_DELETE        32850
+#define ID_FTP_TOGGLE               32853
+#define ID_FTP_UPLOAD               32854
+#define ID_USERTAG_EDIT             32857
+#define ID_ENDING_CAT               32864
+#define ID_INSERT_DATETIME          32866
+#define ID_ENDING_MOUSE             32868
+#define ID_EDIT_PASTE_AS_HTML       32870
+#define ID_LIST_UNORDERED           32872
+#define ID_LIST_ORDERED             32873
+#define ID_LIST_DEFINITION          32874
+#define ID_DECO_BLINK               32893
+#define ID_DECO_SUP                 32894
+#define ID_DECO_SUB                 32895
+#define ID_DECO_PRE                 32896
+#define ID_DECO_H1                  32897
+#define ID_DECO_H2                  32898
+#define ID_DECO_H3                  32899
+#define ID_DECO_H4                  32900
+#define ID_DECO_H5                  32901
+#define ID_DECO_H6                  32902
+#define ID_FILE_RELOAD_SJIS         32913
+#define ID_FTP_VIEW_LIST            32918
+#define ID_FTP_VIEW_DETAILS         32919
+#define ID_FTP_VIEW_LARGE           32920
+#define ID_FTP_VIEW_SMALL           32921
+#define ID_HELP_TUTORIAL1           32922
+#define ID_HELP_TUTORIAL2           32923
+#define ID_EDIT_FIND                32925
+#define ID_EDIT_REPLACE             32926
+#define ID_CODE_EUC                 32929
+#define ID_CODE_SJIS                32930
+#define ID_CODE_JIS                 32931
+#define ID_CODE_UTF8                32933
+#define ID_VIEW_SPLIT_REALTIME      32949
+#define ID_VIEW_SPLIT_ALTR          32951
+#define ID_EDIT_EDITOR_FONT         32953
+#define ID_TOOLS_EXTERNAL           32960
+#define ID_TOOL_1                   32961   // tools 1 - 5: 32961 - 32965
+#define ID_TOOL_5                   32965
+#define ID_INSERT_COLORCODE         32969
+#define ID_FILE_RECENT_1            32999   // recent files 1 - 5: 32999 - 33003
+#define ID_FILE_RECENT_5            33003
+#define ID_FTP_SORT_REMOTE_NAME     33017
+#define ID_FTP_SORT_REMOTE_DATE     33018
+#define ID_FTP_SORT_REMOTE_SIZE     33019
+#define ID_FTP_SORT_REMOTE_TYPE     33020
+#define ID_FTP_SORT_LOCAL_NAME      33022
+#define ID_FTP_SORT_LOCAL_DATE      33023
+#define ID_FTP_SORT_LOCAL_SIZE      33024
+#define ID_FTP_SORT_LOCAL_TYPE      33025
+
+// ---- User-defined tags and bookmarks --------------------------------------
+#define ID_USERTAG_1                50000   // user tags 1 - 20: 50000 - 50019
+#define ID_USERTAG_20               50019
+#define ID_USERTAG_BAR1             50020
+#define ID_USERTAG_BAR2             50021
+#define ID_BOOKMARK_SET_1           50101   // set bookmark 1 - 5: 50101 - 50105
+#define ID_BOOKMARK_SET_5           50105
+#define ID_BOOKMARK_GO_1            50106   // go to bookmark 1 - 5: 50106 - 50110
+#define ID_BOOKMARK_GO_5            50110
+
+// ---- Framework commands, strings and indicators ---------------------------
+#define IDS_APP_TITLE               57344
+#define IDS_IDLE_MESSAGE            57345
+#define ID_FILE_NEW                 57600
+#define ID_FILE_OPEN                57601
+#define ID_FILE_SAVE                57603
+#define ID_FILE_SAVE_AS             57604
+#define ID_FILE_PAGE_SETUP          57605
+#define ID_FILE_PRINT_SETUP         57606
+#define ID_FILE_PRINT               57607
+#define ID_FILE_PRINT_PREVIEW       57609
+#define ID_EDIT_COPY                57634
+#define ID_EDIT_CUT                 57635
+#define ID_EDIT_PASTE               57637
+#define ID_EDIT_UNDO                57643
+#define ID_APP_ABOUT                57664
+#define ID_APP_EXIT                 57665
+#define ID_NEXT_PANE                57680
+#define ID_PREV_PANE                57681
+#define ID_INDICATOR_KANA           59136
+#define ID_INDICATOR_CAPS           59137
+#define ID_INDICATOR_NUM            59138
+#define ID_INDICATOR_SCRL           59139
+#define ID_VIEW_TOOLBAR             59392
+#define ID_VIEW_STATUS_BAR          59393
+
+// ---- FTP local-list commands and the preview refresh ----------------------
+#define ID_FTP_LOCAL_MKDIR          60001
+#define ID_FTP_LOCAL_RENAME         60002
+#define ID_FTP_LOCAL_DELETE         60003
+#define ID_FTP_LOCAL_EDIT           60004
+#define ID_VIEW_REFRESH_PREVIEW     60005

@@ -1,0 +1,7 @@
+// Entry of the UI driver: runs the end-to-end tests of Quiltmark.exe.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,12 @@
+// Entry of the application-shell test driver.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    return RUN_ALL_TESTS();
+}
