@@ -179,6 +179,9 @@ private:
     bool removeRange(TextPlace from, TextPlace to);
     TextPlace insertAt(TextPlace at, std::string_view text, bool* ok);
     bool deleteSelection(UndoRecord* record);
+    // Inserts one byte at the caret as the replacement `entry` (the selection
+    // already deleted into it) and records it; true when the line's rows changed.
+    bool insertByteAtCaret(UndoRecord& entry, char byte);
     NimbetResult replaceSelection(const char* text, size_t length, bool record, bool moveCaret);
     bool refreshRows(LineRecord& line) noexcept;
     void refreshRows(int firstLine, int count) noexcept;

@@ -178,6 +178,26 @@ void Editor::repaintAfterTyping(bool hadSelection, bool rowsChanged, int oldTop,
     events_.repaint(!hadSelection && !rowsChanged && !viewMoved ? Repaint::CaretLine : Repaint::Full);
 }
 
+bool Editor::insertByteAtCaret(UndoRecord& entry, char byte) {
+    entry.kind = UndoRecord::Replacement;
+    LineRecord& line = lineRef(caret_.caretLine);
+    if (InsertBytes(line, &byte, caret_.caretPos - 1, 1) != LineResult::Ok) {
+        if (entry.oldText) { // the replaced text is gone: keep it undoable
+            entry.newText.reset();
+            entry.newEnd = entry.start;
+            undo_.push(std::move(entry));
+        }
+        throw std::bad_alloc();
+    }
+    const bool rowsChanged = refreshRows(line);
+    RecomputeCarryOver(&line);
+    changed();
+    setCaret({caret_.caretLine, caret_.caretPos + 1});
+    entry.newEnd = caretPlace();
+    undo_.push(std::move(entry));
+    return rowsChanged;
+}
+
 void Editor::typeChar(unsigned char c) {
     if (imeSwallow_ > 0) {
         --imeSwallow_;
@@ -206,23 +226,7 @@ void Editor::typeChar(unsigned char c) {
                         {caret_.caretLine, caret_.caretPos + CharLengthAt(line, caret_.caretPos - 1)});
     }
     deleteSelection(&entry);
-    entry.kind = UndoRecord::Replacement;
-    LineRecord& line = lineRef(caret_.caretLine);
-    const char byte = static_cast<char>(c);
-    if (InsertBytes(line, &byte, caret_.caretPos - 1, 1) != LineResult::Ok) {
-        if (entry.oldText) { // the replaced text is gone: keep it undoable
-            entry.newText.reset();
-            entry.newEnd = entry.start;
-            undo_.push(std::move(entry));
-        }
-        throw std::bad_alloc();
-    }
-    const bool rowsChanged = refreshRows(line);
-    RecomputeCarryOver(&line);
-    changed();
-    setCaret({caret_.caretLine, caret_.caretPos + 1});
-    entry.newEnd = caretPlace();
-    undo_.push(std::move(entry));
+    const bool rowsChanged = insertByteAtCaret(entry, static_cast<char>(c));
     scrollCaretIntoView();
     events_.notify(NIMBET_NOTIFY_TEXT, NIMBET_TEXT_TYPED);
     events_.notify(NIMBET_NOTIFY_CARET, NIMBET_CARET_KEYBOARD);
@@ -409,23 +413,8 @@ void Editor::tab(bool shift) {
     const int oldTop = caret_.topLine, oldColumn = caret_.firstColumn;
     UndoRecord entry;
     entry.newText.emplace("\t");
-    const bool deleted = deleteSelection(&entry);
-    entry.kind = UndoRecord::Replacement;
-    LineRecord& line = lineRef(caret_.caretLine);
-    if (InsertBytes(line, "\t", caret_.caretPos - 1, 1) != LineResult::Ok) {
-        if (deleted) {
-            entry.newText.reset();
-            entry.newEnd = entry.start;
-            undo_.push(std::move(entry));
-        }
-        throw std::bad_alloc();
-    }
-    const bool rowsChanged = refreshRows(line);
-    RecomputeCarryOver(&line);
-    changed();
-    setCaret({caret_.caretLine, caret_.caretPos + 1});
-    entry.newEnd = caretPlace();
-    undo_.push(std::move(entry));
+    deleteSelection(&entry);
+    const bool rowsChanged = insertByteAtCaret(entry, '\t');
     events_.notify(NIMBET_NOTIFY_TEXT, NIMBET_TEXT_TAB);
     scrollCaretIntoView();
     repaintAfterTyping(hadSelection, rowsChanged, oldTop, oldColumn);
