@@ -35,9 +35,6 @@ public:
     void setPos(int x, int y, int width, int height);
     void setVisible(bool visible);
     void refresh() { repaint(Repaint::Full); }
-    // Repaints lines first..last (the margins too); everything when a line's
-    // multi-line emphasis state changes on the way.
-    void repaintLines(int first, int last);
 
     // Painting settings (EditorInstanceSettings.cpp).
     NimbetResult setColor(int kind, Color color, bool redraw);
@@ -60,6 +57,9 @@ public:
     // EditorEvents
     void notify(NimbetNotify message, int code) override;
     void repaint(Repaint what) override;
+    // Lines first..last and the margins; everything when a line's multi-line
+    // emphasis state changes on the way.
+    void repaintLines(int first, int last) override;
     void pumpOneMessage() override;
 
     // Re-entrancy guards. Busy: a text change or an input is running (a long

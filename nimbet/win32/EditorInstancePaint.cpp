@@ -87,6 +87,7 @@ void EditorInstance::repaint(Repaint what) {
 }
 
 void EditorInstance::repaintLines(int first, int last) {
+    placeCaret();
     if (first > last)
         std::swap(first, last);
     paintFrame(Frame::Lines, first, last);
