@@ -48,7 +48,7 @@ std::string Line(int i) {
 static_assert((2000000 - 60) % 20 == 0);
 
 class CountingSurface final : public Surface {
-public:
+  public:
     long long calls = 0;
     void fill(const PixelRect&, Color) override { ++calls; }
     void text(int, int, const char* bytes, int n, const TextLook&, int) override {
@@ -103,7 +103,7 @@ void BM_FullRepaint(benchmark::State& state) {
         editor.setWrapping(wrap, 0);
     editor.moveCaret(EditorKey::Home, false, true); // Ctrl+Home
     if (state.range(1) != 0) {
-        editor.moveCaret(EditorKey::End, false, true); // Ctrl+End
+        editor.moveCaret(EditorKey::End, false, true);   // Ctrl+End
         editor.moveCaret(EditorKey::Home, false, false); // the start of the last line, column 1
         editor.scrollCaretIntoView();
         // Ctrl+Up until the last line stands in the bottom row: a full window.
@@ -118,7 +118,8 @@ void BM_FullRepaint(benchmark::State& state) {
     }
     state.counters["topRow"] = editor.caret().topLine;
     state.counters["firstColumn"] = editor.caret().firstColumn;
-    state.counters["calls"] = benchmark::Counter(static_cast<double>(surface.calls), benchmark::Counter::kAvgIterations);
+    state.counters["calls"] =
+        benchmark::Counter(static_cast<double>(surface.calls), benchmark::Counter::kAvgIterations);
 }
 
 } // namespace

@@ -339,8 +339,9 @@ int WINAPI NimbetWriteEnable(int id, int enable) {
 }
 
 int WINAPI NimbetSetLapel(int id, int wrap, int column, int redraw) {
-    return WithInstance(
-        id, [&](EditorInstance& in) { return static_cast<int>(in.setLapel(Flag(wrap), column, Flag(redraw))); });
+    return WithInstance(id, [&](EditorInstance& in) {
+        return static_cast<int>(in.setLapel(Flag(wrap), column, Flag(redraw)));
+    });
 }
 
 } // extern "C"

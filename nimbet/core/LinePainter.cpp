@@ -10,8 +10,8 @@
 
 namespace nimbet {
 
-LinePainter::LinePainter(const ViewGeometry& geometry, const PaintSettings& settings, const LayoutMetrics& metrics,
-                         Surface& surface) noexcept
+LinePainter::LinePainter(const ViewGeometry& geometry, const PaintSettings& settings,
+                         const LayoutMetrics& metrics, Surface& surface) noexcept
     : geometry_(geometry), settings_(settings), metrics_(metrics), surface_(surface) {}
 
 void LinePainter::add(int x, int y, const char* bytes, int n, const TextLook& look) {
@@ -48,7 +48,8 @@ void LinePainter::underline(int fromX, int toX, int y) {
     surface_.line(fromX, lineY, toX, lineY, link_.penStyle, link_.color);
 }
 
-void LinePainter::paint(const LineRecord& line, bool hasNext, long long firstY, const std::vector<StyledRun>& runs) {
+void LinePainter::paint(const LineRecord& line, bool hasNext, long long firstY,
+                        const std::vector<StyledRun>& runs) {
     const ColorTable& colors = settings_.colors;
     const MarkVisibility& marks = settings_.marks;
     const Color background = colors[kColorBackground];

@@ -22,7 +22,7 @@ inline constexpr char kLineEndMark[] = "\x81\xAB";   // a down arrow
 inline constexpr char kEndOfTextMark[] = "[EOF]";
 
 class LinePainter {
-public:
+  public:
     LinePainter(const ViewGeometry& geometry, const PaintSettings& settings, const LayoutMetrics& metrics,
                 Surface& surface) noexcept;
 
@@ -32,7 +32,7 @@ public:
     // Draws the part of the selection that lies on line `number`.
     void paintSelection(const LineRecord& line, int number, long long y, const SelectionRange& selection);
 
-private:
+  private:
     // Text is collected into one call per stretch of equal look on a row.
     struct Pending {
         int x = 0, y = 0, nextX = 0;

@@ -12,10 +12,14 @@ constexpr int kMarkBarWidth = 2;
 
 Color MarkBarColor(int mark) noexcept {
     switch (mark) {
-    case 1: return 0xFF0000;
-    case 2: return 0x0000FF;
-    case 3: return 0x00FF00;
-    default: return 0;
+    case 1:
+        return 0xFF0000;
+    case 2:
+        return 0x0000FF;
+    case 3:
+        return 0x00FF00;
+    default:
+        return 0;
     }
 }
 

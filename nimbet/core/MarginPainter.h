@@ -19,7 +19,7 @@ struct NumberRow {
 };
 
 class MarginPainter {
-public:
+  public:
     MarginPainter(const ViewGeometry& geometry, const PaintSettings& settings, const LayoutMetrics& metrics,
                   Surface& surface) noexcept
         : geometry_(geometry), settings_(settings), metrics_(metrics), surface_(surface) {}
@@ -30,7 +30,7 @@ public:
     void paintRuler(long long caretColumn);
     void paintSeparator();
 
-private:
+  private:
     const ViewGeometry& geometry_;
     const PaintSettings& settings_;
     const LayoutMetrics& metrics_;

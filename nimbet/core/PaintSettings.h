@@ -44,7 +44,7 @@ enum MarkKind : int {
 };
 
 class ColorTable {
-public:
+  public:
     ColorTable() noexcept;
     // NIMBET_BADARG for a kind outside the table.
     NimbetResult set(int kind, Color color) noexcept;
@@ -52,17 +52,17 @@ public:
     // The colours line styling needs.
     StylePalette palette() const noexcept;
 
-private:
+  private:
     Color colors_[kColorKinds];
 };
 
 class MarkVisibility {
-public:
+  public:
     MarkVisibility() noexcept;
     NimbetResult set(int kind, bool visible) noexcept;
     bool operator[](MarkKind kind) const noexcept { return visible_[kind]; }
 
-private:
+  private:
     bool visible_[kMarkKinds];
 };
 

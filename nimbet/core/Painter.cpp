@@ -14,7 +14,9 @@ namespace nimbet {
 Painter::Painter(Editor& editor, const PaintSettings& settings, Surface& surface)
     : editor_(editor), settings_(settings), surface_(surface), geometry_(ViewGeometry::Of(editor)) {}
 
-int Painter::caretRow() const noexcept { return editor_.rowOfPlace(editor_.caretPlace()); }
+int Painter::caretRow() const noexcept {
+    return editor_.rowOfPlace(editor_.caretPlace());
+}
 
 void Painter::paintAll() {
     const int width = std::max(geometry_.clientWidth, geometry_.windowWidth);
@@ -53,11 +55,13 @@ bool Painter::paintText(const LineRange* range) {
         if (range && (number < range->first || number > range->last))
             continue;
         LineRecord& line = *lines->line;
-        const int y = static_cast<int>(lines->y);
         if (range) {
+            // The strip of the line's rows, as far as they lie in the client area.
             const long long bottom = lines->y + static_cast<long long>(lines->rows) * geometry_.rowHeight;
-            surface_.fill({geometry_.numberWidth, y, geometry_.clientWidth,
-                           static_cast<int>(std::min<long long>(bottom, geometry_.clientHeight))},
+            const auto clip = [&](long long y) {
+                return static_cast<int>(std::clamp<long long>(y, 0, geometry_.clientHeight));
+            };
+            surface_.fill({geometry_.numberWidth, clip(lines->y), geometry_.clientWidth, clip(bottom)},
                           settings_.colors[kColorBackground]);
         }
         if (styler.style(line, runs_)) {

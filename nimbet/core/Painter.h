@@ -16,7 +16,7 @@
 namespace nimbet {
 
 class Painter {
-public:
+  public:
     Painter(Editor& editor, const PaintSettings& settings, Surface& surface);
 
     // Everything: background, text, selection, margins, copy, caret-line underline.
@@ -27,7 +27,7 @@ public:
     // The margins only; the text in the back buffer stays as it was.
     void paintLight();
 
-private:
+  private:
     struct LineRange {
         int first, last;
     };

@@ -44,7 +44,8 @@ void RowIndex::rowsChanged(int number, int delta) noexcept {
             anchor.spot.rowsBefore += delta;
 }
 
-RowSpot RowIndex::nearestByLine(LineRecord* first, LineRecord* last, int lineCount, int number) const noexcept {
+RowSpot RowIndex::nearestByLine(LineRecord* first, LineRecord* last, int lineCount,
+                                int number) const noexcept {
     RowSpot best{first, 1, 0};
     int distance = number - 1;
     if (lineCount - number < distance) {

@@ -16,7 +16,7 @@ struct RowSpot {
 };
 
 class RowIndex {
-public:
+  public:
     // The list was emptied or replaced by `first` alone.
     void reset(const LineRecord* first) noexcept;
 
@@ -32,7 +32,7 @@ public:
     // The line holding display row `row` (clamped to 1..totalRows).
     RowSpot spotOfRow(LineRecord* first, LineRecord* last, int lineCount, int row) const noexcept;
 
-private:
+  private:
     static constexpr int kAnchors = 4;
     struct Anchor {
         RowSpot spot;

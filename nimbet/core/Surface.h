@@ -29,7 +29,7 @@ struct TextLook {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // ---- The back buffer

@@ -7,7 +7,8 @@
 
 namespace nimbet {
 
-VisibleLines::VisibleLines(const Editor& editor, const ViewGeometry& geometry) noexcept : geometry_(geometry) {
+VisibleLines::VisibleLines(const Editor& editor, const ViewGeometry& geometry) noexcept
+    : geometry_(geometry) {
     const TextBuffer& buffer = editor.buffer();
     if (geometry.wrap()) {
         const RowSpot spot = buffer.lineOfRow(geometry.topRow);

@@ -17,7 +17,7 @@ struct VisibleLine {
 };
 
 class VisibleLines {
-public:
+  public:
     VisibleLines(const Editor& editor, const ViewGeometry& geometry) noexcept;
 
     bool done() const noexcept { return !current_.line || current_.y >= geometry_.clientHeight; }
@@ -25,7 +25,7 @@ public:
     const VisibleLine* operator->() const noexcept { return &current_; }
     void next() noexcept;
 
-private:
+  private:
     void take(LineRecord* line) noexcept { current_.rows = geometry_.wrap() && line ? line->rows : 1; }
 
     const ViewGeometry& geometry_;

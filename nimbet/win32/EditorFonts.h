@@ -22,7 +22,7 @@ enum class FontMeasure {
 HFONT CreateEditorFont(HDC dc, const char* face, int points, int weight) noexcept;
 
 class EditorFonts {
-public:
+  public:
     EditorFonts() = default;
     ~EditorFonts();
     EditorFonts(const EditorFonts&) = delete;
@@ -34,7 +34,8 @@ public:
     // Replaces the text and bold fonts by the face at the size. NIMBET_FAILED,
     // keeping the fonts there are, when a font cannot be created or (with the
     // fixed-pitch test) is proportional.
-    NimbetResult replaceText(HDC dc, const char* face, int points, int boldWeight, FontMeasure measure) noexcept;
+    NimbetResult replaceText(HDC dc, const char* face, int points, int boldWeight,
+                             FontMeasure measure) noexcept;
 
     HFONT text() const noexcept { return text_; }
     HFONT bold() const noexcept { return bold_ ? bold_ : text_; }
@@ -42,7 +43,7 @@ public:
     int charWidth() const noexcept { return charWidth_; }
     int lineHeight() const noexcept { return lineHeight_; }
 
-private:
+  private:
     HFONT text_ = nullptr;
     HFONT bold_ = nullptr;
     HFONT ruler_ = nullptr;

@@ -32,8 +32,8 @@ void EditorInstance::rebuildBackBuffer(int width, int height) {
         ExtTextOutA(copyDc, 0, 0, ETO_OPAQUE, &all, "", 0, nullptr);
         BITMAP old{};
         if (backBuffer_ && GetObjectA(backBuffer_, sizeof old, &old))
-            BitBlt(copyDc, 0, 0, std::min<int>(old.bmWidth, width), std::min<int>(old.bmHeight, height), memoryDc_,
-                   0, 0, SRCCOPY);
+            BitBlt(copyDc, 0, 0, std::min<int>(old.bmWidth, width), std::min<int>(old.bmHeight, height),
+                   memoryDc_, 0, 0, SRCCOPY);
         SelectObject(copyDc, previous);
         DeleteDC(copyDc);
     }

@@ -67,8 +67,8 @@ int EditorInstance::fontDialog(char* faceOut, bool redraw) {
     }
     const int points = choose.iPointSize / 10;
     HDC dc = GetDC(hwnd_);
-    const NimbetResult result = fonts_.replaceText(dc, font.lfFaceName, points,
-                                                   editor_.metrics().get(kMetricBoldWeight), FontMeasure::HalfOfWideChar);
+    const NimbetResult result = fonts_.replaceText(
+        dc, font.lfFaceName, points, editor_.metrics().get(kMetricBoldWeight), FontMeasure::HalfOfWideChar);
     ReleaseDC(hwnd_, dc);
     if (result != NIMBET_OK) {
         faceOut[0] = '\0';

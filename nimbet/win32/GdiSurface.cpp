@@ -5,7 +5,9 @@
 namespace nimbet::win32 {
 
 namespace {
-COLORREF Rgb(Color color) noexcept { return static_cast<COLORREF>(color & 0x00FFFFFF); }
+COLORREF Rgb(Color color) noexcept {
+    return static_cast<COLORREF>(color & 0x00FFFFFF);
+}
 } // namespace
 
 GdiSurface::GdiSurface(HDC backBuffer, HDC window, const EditorFonts& fonts) noexcept
@@ -20,7 +22,9 @@ GdiSurface::~GdiSurface() {
 }
 
 void GdiSurface::useFont(FontChoice font) noexcept {
-    HFONT wanted = font == FontChoice::Bold ? fonts_.bold() : font == FontChoice::Ruler ? fonts_.ruler() : fonts_.text();
+    HFONT wanted = font == FontChoice::Bold    ? fonts_.bold()
+                   : font == FontChoice::Ruler ? fonts_.ruler()
+                                               : fonts_.text();
     if (wanted && wanted != currentFont_) {
         SelectObject(dc_, wanted);
         currentFont_ = wanted;

@@ -12,7 +12,7 @@
 namespace nimbet::win32 {
 
 class GdiSurface final : public Surface {
-public:
+  public:
     // The back buffer's state is saved here and restored by the destructor.
     GdiSurface(HDC backBuffer, HDC window, const EditorFonts& fonts) noexcept;
     ~GdiSurface() override;
@@ -28,7 +28,7 @@ public:
     void present(int width, int height) override;
     void windowLine(int x1, int x2, int y, Color color) override;
 
-private:
+  private:
     void useFont(FontChoice font) noexcept;
     void usePen(int style, Color color) noexcept;
 

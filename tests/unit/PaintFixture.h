@@ -67,9 +67,13 @@ struct RecordingSurface final : nimbet::Surface {
     int textWidth(const char*, int n, nimbet::FontChoice font) override {
         return n * (font == nimbet::FontChoice::Ruler ? rulerCharWidth : charWidth);
     }
-    int fontHeight(nimbet::FontChoice font) override { return font == nimbet::FontChoice::Ruler ? rulerFontHeight : 16; }
+    int fontHeight(nimbet::FontChoice font) override {
+        return font == nimbet::FontChoice::Ruler ? rulerFontHeight : 16;
+    }
     void present(int width, int height) override { presents.emplace_back(width, height); }
-    void windowLine(int x1, int x2, int y, nimbet::Color color) override { windowLines.push_back({x1, x2, y, color}); }
+    void windowLine(int x1, int x2, int y, nimbet::Color color) override {
+        windowLines.push_back({x1, x2, y, color});
+    }
 };
 
 // Colours of the host's four rules, as the painting tests name them.
@@ -84,10 +88,9 @@ class PaintFixture {
     // columns beside the 50-pixel line numbers, rows from y = 10.
     PaintFixture() {
         settings.colors.set(nimbet::kColorHighlightText, 0x0000FE); // apart from the URL colour
-        letters_ = {{0x000000, '.'},       {kTagColor, 'T'},       {kQuoteColor, 'Q'},
-                    {kCommentColor, 'C'},  {kReferenceColor, 'R'}, {0xFF0000, 'u'},
-                    {0x5E2BAA, 'm'},       {0x0000FE, 'h'},        {0x2BB5C8, 't'},
-                    {0x9696FF, 's'},       {0xCB5288, 'e'},        {0xBFCF4E, 'E'}};
+        letters_ = {{0x000000, '.'},        {kTagColor, 'T'}, {kQuoteColor, 'Q'}, {kCommentColor, 'C'},
+                    {kReferenceColor, 'R'}, {0xFF0000, 'u'},  {0x5E2BAA, 'm'},    {0x0000FE, 'h'},
+                    {0x2BB5C8, 't'},        {0x9696FF, 's'},  {0xCB5288, 'e'},    {0xBFCF4E, 'E'}};
     }
 
     void addHostRules() {

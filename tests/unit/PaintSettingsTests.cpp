@@ -7,9 +7,10 @@
 using namespace nimbet;
 
 TEST(PaintSettings, ColourDefaultsAndKinds) {
-    const Color defaults[kColorKinds] = {0x2BB5C8, 0x9696FF, 0x9696FF, 0x5F30C0, 0xCB5288, 0xBFCF4E, 0x000000,
-                                         0xB87430, 0x85B129, 0x36E6EF, 0x000000, 0xD8E9EC, 0x000000, 0xC8C800,
-                                         0xFF0000, 0x5E2BAA, 0xFF0000, 0x00B2FF, 0xFFFFFF, 0xFF0000, 0x5E2BAA};
+    const Color defaults[kColorKinds] = {0x2BB5C8, 0x9696FF, 0x9696FF, 0x5F30C0, 0xCB5288, 0xBFCF4E,
+                                         0x000000, 0xB87430, 0x85B129, 0x36E6EF, 0x000000, 0xD8E9EC,
+                                         0x000000, 0xC8C800, 0xFF0000, 0x5E2BAA, 0xFF0000, 0x00B2FF,
+                                         0xFFFFFF, 0xFF0000, 0x5E2BAA};
     ColorTable table;
     for (int kind = 0; kind < kColorKinds; ++kind) {
         SCOPED_TRACE(kind);

@@ -16,7 +16,8 @@ bool HasFill(const RecordingSurface& s, const PixelRect& rect, Color color) {
                        [&](const RecordingSurface::Fill& f) { return f.rect == rect && f.color == color; });
 }
 
-std::vector<const RecordingSurface::Text*> TextsOfColor(const RecordingSurface& s, Color color, FontChoice font) {
+std::vector<const RecordingSurface::Text*> TextsOfColor(const RecordingSurface& s, Color color,
+                                                        FontChoice font) {
     std::vector<const RecordingSurface::Text*> out;
     for (const auto& t : s.texts)
         if (t.look.color == color && t.look.font == font && t.cellWidth == 0)
@@ -74,8 +75,8 @@ TEST(PainterFrame, LineNumbersCaretRowMarkerAndMarks) {
     EXPECT_TRUE(HasFill(f.surface, {0, 10, 50, g.clientHeight}, colors[kColorBackground]));
     const int caretY = 10 + 12 * 16;
     EXPECT_TRUE(HasFill(f.surface, {0, caretY, 46, caretY + 16}, colors[kColorCaretRowMarker]));
-    EXPECT_TRUE(HasFill(f.surface, {0, 26, 2, 42}, 0xFF0000));             // line 2: blue
-    EXPECT_TRUE(HasFill(f.surface, {0, 42, 2, 58}, 0x0000FF));             // line 3: red
+    EXPECT_TRUE(HasFill(f.surface, {0, 26, 2, 42}, 0xFF0000));              // line 2: blue
+    EXPECT_TRUE(HasFill(f.surface, {0, 42, 2, 58}, 0x0000FF));              // line 3: red
     EXPECT_TRUE(HasFill(f.surface, {0, caretY, 2, caretY + 16}, 0x00FF00)); // line 13: green
 
     const auto numbers = TextsOfColor(f.surface, colors[kColorLineNumbers], FontChoice::Text);
@@ -83,7 +84,8 @@ TEST(PainterFrame, LineNumbersCaretRowMarkerAndMarks) {
     for (size_t i = 0; i < numbers.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(numbers[i]->bytes, std::to_string(i + 1));
-        EXPECT_EQ(numbers[i]->x + 8 * static_cast<int>(numbers[i]->bytes.size()), 46) << "right-aligned at 46";
+        EXPECT_EQ(numbers[i]->x + 8 * static_cast<int>(numbers[i]->bytes.size()), 46)
+            << "right-aligned at 46";
         EXPECT_EQ(numbers[i]->y, 10 + 16 * static_cast<int>(i));
     }
 }
@@ -114,8 +116,10 @@ TEST(PainterFrame, SeparatorLine) {
             EXPECT_EQ(f.row(0), "ab[EOF]");
             EXPECT_EQ(f.textsInRow(0).front()->x, 0);
             EXPECT_EQ(f.textsInRow(0).front()->y, 0);
-            EXPECT_TRUE(TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
-            EXPECT_TRUE(TextsOfColor(f.surface, f.settings.colors[kColorRulerNumbers], FontChoice::Ruler).empty());
+            EXPECT_TRUE(
+                TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
+            EXPECT_TRUE(
+                TextsOfColor(f.surface, f.settings.colors[kColorRulerNumbers], FontChoice::Ruler).empty());
             EXPECT_EQ(f.surface.lines.size(), 1u);
         }
     }
@@ -132,7 +136,7 @@ TEST(PainterFrame, CaretLineUnderline) {
         {"a\nb|", 0, 0, true, 10 + 2 * 16},
         {"a\nb|", 3, 0, true, 10 + 2 * 19 - 3},
         {"a\nb|", 0, 0, false, -1},
-        {"[a\nb|", 0, 0, true, -1}, // nothing while something is selected
+        {"[a\nb|", 0, 0, true, -1},                    // nothing while something is selected
         {"abcdefghijklm|n", 0, 10, true, 10 + 2 * 16}, // the caret's display row
     };
     for (const Case& c : cases) {

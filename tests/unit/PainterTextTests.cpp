@@ -33,12 +33,30 @@ TEST(PainterText, MarksFollowTheirSwitches) {
         const char* expectedColors0;
         const char* expectedRow1;
     } cases[] = {
-        {-1, "a>  b`c\x81\xA0" "d\x81\xAB", ".t  .s.ss.ee", "x[EOF]"},
-        {kMarkTab, "a   b`c\x81\xA0" "d\x81\xAB", ".   .s.ss.ee", "x[EOF]"},
-        {kMarkSpace, "a>  b c\x81\xA0" "d\x81\xAB", ".t  ...ss.ee", "x[EOF]"},
-        {kMarkWideSpace, "a>  b`c\x81\x40" "d\x81\xAB", ".t  .s....ee", "x[EOF]"},
-        {kMarkLineEnd, "a>  b`c\x81\xA0" "d", ".t  .s.ss.", "x[EOF]"},
-        {kMarkEndOfText, "a>  b`c\x81\xA0" "d\x81\xAB", ".t  .s.ss.ee", "x"},
+        {-1,
+         "a>  b`c\x81\xA0"
+         "d\x81\xAB",
+         ".t  .s.ss.ee", "x[EOF]"},
+        {kMarkTab,
+         "a   b`c\x81\xA0"
+         "d\x81\xAB",
+         ".   .s.ss.ee", "x[EOF]"},
+        {kMarkSpace,
+         "a>  b c\x81\xA0"
+         "d\x81\xAB",
+         ".t  ...ss.ee", "x[EOF]"},
+        {kMarkWideSpace,
+         "a>  b`c\x81\x40"
+         "d\x81\xAB",
+         ".t  .s....ee", "x[EOF]"},
+        {kMarkLineEnd,
+         "a>  b`c\x81\xA0"
+         "d",
+         ".t  .s.ss.", "x[EOF]"},
+        {kMarkEndOfText,
+         "a>  b`c\x81\xA0"
+         "d\x81\xAB",
+         ".t  .s.ss.ee", "x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hidden);
@@ -196,7 +214,7 @@ TEST(PainterText, HighlightAndBold) {
 TEST(PainterText, SelectionRectangles) {
     struct Case {
         const char* sketch;
-        int wrap; // columns, 0 = no wrapping
+        int wrap;                     // columns, 0 = no wrapping
         std::vector<PixelRect> cells; // in columns and rows of the text area
     } cases[] = {
         // The rectangle of a line whose break is selected reaches two cells past its end.

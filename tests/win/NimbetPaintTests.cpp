@@ -5,8 +5,8 @@
 // visibility. The text font is "ＭＳ ゴシック" at 12 points: 8 x 17 pixels.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -182,7 +182,8 @@ TEST_F(Paint, RulerLineNumbersAndSeparator) {
         EXPECT_NE(pixel(45, y), RGB(0x29, 0xB1, 0x85));
     }
     // The line numbers in their colour, right-aligned before the separator.
-    EXPECT_GT(countIn(30, 46, kRuler + kLine, kRuler + 2 * kLine, RGB(0x30, 0x74, 0xB8)), 4) << "the 2 of line 2";
+    EXPECT_GT(countIn(30, 46, kRuler + kLine, kRuler + 2 * kLine, RGB(0x30, 0x74, 0xB8)), 4)
+        << "the 2 of line 2";
     EXPECT_EQ(countIn(46, 60, kRuler, kRuler + 2 * kLine, RGB(0x30, 0x74, 0xB8)), 0);
 }
 
@@ -323,7 +324,9 @@ BOOL CALLBACK PressIfDialog(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-void CALLBACK DialogTimer(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), PressIfDialog, 0); }
+void CALLBACK DialogTimer(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), PressIfDialog, 0);
+}
 
 int RunFontDialog(char* face, int button) {
     g_dialogButton = button;
