@@ -65,8 +65,13 @@ void EditorInstance::setPos(int x, int y, int width, int height) {
 }
 
 void EditorInstance::setVisible(bool visible) {
+    const bool wasVisible = visible_;
     visible_ = visible;
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    // Nothing was painted while hidden: the back buffer is brought up to date
+    // before any partial repaint could copy it to the screen.
+    if (visible && !wasVisible)
+        repaint(Repaint::Full);
 }
 
 void EditorInstance::repaint(Repaint what) {
