@@ -17,12 +17,6 @@ using nimbet::api::WithTextChange;
 
 namespace {
 
-// Behaviour that later versions of the control fill in; valid instances get
-// NIMBET_FAILED until then.
-int NotAvailable(int id) noexcept {
-    return WithInstance(id, [](EditorInstance&) { return static_cast<int>(NIMBET_FAILED); });
-}
-
 void WriteIf(int* out, int value) noexcept {
     if (out)
         *out = value;
@@ -311,10 +305,27 @@ int WINAPI NimbetResetEmphasis(int id, int redraw) {
     });
 }
 
-int WINAPI NimbetFontDialog(int id, char*, int) { return NotAvailable(id); }
-int WINAPI NimbetSetFont(int id, const char*, int, int) { return NotAvailable(id); }
-int WINAPI NimbetSetColor(int id, int, COLORREF, int) { return NotAvailable(id); }
-int WINAPI NimbetSetMarkVisible(int id, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetFontDialog(int id, char* face, int redraw) {
+    // The dialog runs its own message loop: the instance is held meanwhile.
+    return WithHeldInstance(id, [&](EditorInstance& in) { return in.fontDialog(face, Flag(redraw)); });
+}
+
+int WINAPI NimbetSetFont(int id, const char* face, int points, int redraw) {
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.setFont(face, points, Flag(redraw))); });
+}
+
+int WINAPI NimbetSetColor(int id, int kind, COLORREF color, int redraw) {
+    return WithInstance(
+        id, [&](EditorInstance& in) { return static_cast<int>(in.setColor(kind, color, Flag(redraw))); });
+}
+
+int WINAPI NimbetSetMarkVisible(int id, int kind, int visible, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        return static_cast<int>(in.setMarkVisible(kind, Flag(visible), Flag(redraw)));
+    });
+}
+
 int WINAPI NimbetSetMetrics(int id, int kind, int value, int redraw) {
     return WithHeldInstance(
         id, [&](EditorInstance& in) { return static_cast<int>(in.setMetrics(kind, value, Flag(redraw))); });
@@ -327,6 +338,10 @@ int WINAPI NimbetWriteEnable(int id, int enable) {
     });
 }
 
-int WINAPI NimbetSetLapel(int id, int, int, int) { return NotAvailable(id); }
+int WINAPI NimbetSetLapel(int id, int wrap, int column, int redraw) {
+    return WithInstance(id, [&](EditorInstance& in) {
+        return static_cast<int>(in.setLapel(Flag(wrap), column, Flag(redraw)));
+    });
+}
 
 } // extern "C"

@@ -74,7 +74,7 @@ NimbetResult Editor::setMetric(int kind, int value) {
         return result;
     // Wrapped rows depend on the tab width and the column count.
     if (metrics_.wrap && (columnsBefore != metrics_.visibleColumns() || tabBefore != metrics_.tabWidth()))
-        refreshAllRows();
+        relayoutRows();
     return NIMBET_OK;
 }
 

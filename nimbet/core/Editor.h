@@ -116,8 +116,11 @@ public:
     // Switches wrapping (the row arithmetic follows it); topLine keeps showing
     // the same text.
     void setWrapping(bool wrap, int column);
-    // Recomputes the stored row counts of every line (after a width change).
+    // Recomputes the stored row counts of every line.
     void refreshAllRows();
+    // The same after a change of the column count, the tab width or the font:
+    // the line at the top of the view stays at the top.
+    void relayoutRows();
 
     // ---- Editing (EditorEditing.cpp)
 
@@ -183,7 +186,9 @@ private:
     // already deleted into it) and records it; true when the line's rows changed.
     bool insertByteAtCaret(UndoRecord& entry, char byte);
     NimbetResult replaceSelection(const char* text, size_t length, bool record, bool moveCaret);
-    bool refreshRows(LineRecord& line) noexcept;
+    // Recounts the rows of `line`, which is line `number`; true when they
+    // changed while wrapping is on.
+    bool refreshRows(LineRecord& line, int number) noexcept;
     void refreshRows(int firstLine, int count) noexcept;
     void changed() noexcept { ++textVersion_; }
     void repaintAfterTyping(bool hadSelection, bool rowsChanged, int oldTop, int oldColumn);

@@ -96,7 +96,7 @@ bool Editor::removeRange(TextPlace from, TextPlace to) {
         for (int n = from.line + 1; n <= to.line; ++n)
             buffer_.removeLine(first.next, from.line + 1);
     }
-    refreshRows(first);
+    refreshRows(first, from.line);
     RecomputeCarryOver(&first);
     changed();
     return true;
@@ -189,7 +189,7 @@ bool Editor::insertByteAtCaret(UndoRecord& entry, char byte) {
         }
         throw std::bad_alloc();
     }
-    const bool rowsChanged = refreshRows(line);
+    const bool rowsChanged = refreshRows(line, caret_.caretLine);
     RecomputeCarryOver(&line);
     changed();
     setCaret({caret_.caretLine, caret_.caretPos + 1});
@@ -292,8 +292,8 @@ void Editor::enter() {
     }
     TruncateLine(line, index);
     buffer_.insertLineAfter(&line, caret_.caretLine, fresh);
-    refreshRows(line);
-    refreshRows(*fresh);
+    refreshRows(line, caret_.caretLine);
+    refreshRows(*fresh, caret_.caretLine + 1);
     RecomputeCarryOver(&line);
     changed();
     setCaret({caret_.caretLine + 1, 1});
@@ -326,7 +326,7 @@ void Editor::backspace() {
         if (InsertBytes(previous, current->text, previous.length, current->length) != LineResult::Ok)
             throw std::bad_alloc(); // nothing changed
         buffer_.removeLine(current, n);
-        refreshRows(previous);
+        refreshRows(previous, n - 1);
         RecomputeCarryOver(&previous);
         changed();
         entry.oldEnd = {n, 1};
@@ -340,7 +340,7 @@ void Editor::backspace() {
         entry.oldText.emplace(line.text + start, static_cast<size_t>(end - start));
         entry.oldEnd = caretPlace();
         DeleteBytes(line, start, end - start);
-        rowsChanged = refreshRows(line);
+        rowsChanged = refreshRows(line, caret_.caretLine);
         RecomputeCarryOver(&line);
         changed();
         setCaret({caret_.caretLine, start + 1});
@@ -383,7 +383,7 @@ void Editor::deleteKey() {
             DeleteBytes(line, at.pos - 1, bytes);
             entry.oldEnd = {at.line, at.pos + bytes};
         }
-        rowsChanged = refreshRows(line);
+        rowsChanged = refreshRows(line, at.line);
         RecomputeCarryOver(&line);
         changed();
         entry.start = at;

@@ -18,6 +18,12 @@ public:
     // Sends `message` with `code` to the parent and returns when it was handled.
     virtual void notify(NimbetNotify message, int code) = 0;
     virtual void repaint(Repaint what) = 0;
+    // Repaints lines first..last only (a window may draw more).
+    virtual void repaintLines(int first, int last) {
+        (void)first;
+        (void)last;
+        repaint(Repaint::Full);
+    }
     // Dispatches one pending window message, if any.
     virtual void pumpOneMessage() = 0;
 };

@@ -87,7 +87,7 @@ NimbetResult Editor::reindent(bool add) {
         } else {
             DeleteBytes(*line, 0, removed[static_cast<size_t>(n - first)]);
         }
-        refreshRows(*line);
+        refreshRows(*line, n);
     }
     RecomputeCarryOver(firstLine);
     changed();

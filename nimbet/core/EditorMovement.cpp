@@ -14,11 +14,7 @@ RowRule Editor::rowRule() const noexcept {
 int Editor::rowsBefore(int line) const noexcept {
     if (!metrics_.wrap)
         return line - 1;
-    int rows = 0;
-    const LineRecord* record = buffer_.first();
-    for (int n = 1; n < line && record; ++n, record = record->next)
-        rows += record->rows;
-    return rows;
+    return buffer_.rowsBefore(std::clamp(line, 1, buffer_.lineCount()));
 }
 
 int Editor::rowOfPlace(TextPlace place) const noexcept {
@@ -28,12 +24,7 @@ int Editor::rowOfPlace(TextPlace place) const noexcept {
 }
 
 int Editor::totalRows() const noexcept {
-    if (!metrics_.wrap)
-        return buffer_.lineCount();
-    int rows = 0;
-    for (const LineRecord* line = buffer_.first(); line; line = line->next)
-        rows += line->rows;
-    return rows;
+    return metrics_.wrap ? buffer_.totalRows() : buffer_.lineCount();
 }
 
 TextPlace Editor::placeAtRow(int row, long long column) const noexcept {
@@ -42,15 +33,9 @@ TextPlace Editor::placeAtRow(int row, long long column) const noexcept {
         const int n = std::clamp(row, 1, buffer_.lineCount());
         return {n, IndexAtColumn(lineRef(n), rule, 0, column) + 1};
     }
-    int n = 1;
-    const LineRecord* line = buffer_.first();
-    int rest = std::max(row, 1);
-    while (line->next && rest > line->rows) {
-        rest -= line->rows;
-        line = line->next;
-        ++n;
-    }
-    return {n, IndexAtColumn(*line, rule, rest - 1, column) + 1};
+    const RowSpot spot = buffer_.lineOfRow(row);
+    const int rest = std::max(row, 1) - spot.rowsBefore;
+    return {spot.number, IndexAtColumn(*spot.line, rule, rest - 1, column) + 1};
 }
 
 long long Editor::goalColumn() const noexcept {
@@ -212,22 +197,34 @@ void Editor::scrollCaretIntoView() {
     }
 }
 
-bool Editor::refreshRows(LineRecord& line) noexcept {
+bool Editor::refreshRows(LineRecord& line, int number) noexcept {
     const int rows = RowsOfLine(line, rowRule());
     const bool changed = rows != line.rows;
-    line.rows = rows;
+    buffer_.setRows(line, number, rows);
     return changed && metrics_.wrap;
 }
 
 void Editor::refreshRows(int firstLine, int count) noexcept {
     LineRecord* line = buffer_.lineAt(firstLine);
     for (int i = 0; i < count && line; ++i, line = line->next)
-        refreshRows(*line);
+        refreshRows(*line, firstLine + i);
 }
 
 void Editor::refreshAllRows() {
-    for (LineRecord* line = buffer_.first(); line; line = line->next)
-        refreshRows(*line);
+    int n = 1;
+    for (LineRecord* line = buffer_.first(); line; line = line->next, ++n)
+        refreshRows(*line, n);
+}
+
+void Editor::relayoutRows() {
+    if (!metrics_.wrap) {
+        refreshAllRows();
+        return;
+    }
+    const int topLine = buffer_.lineOfRow(caret_.topLine).number;
+    refreshAllRows();
+    caret_.topLine = buffer_.rowsBefore(topLine) + 1;
+    changed();
 }
 
 void Editor::setWrapping(bool wrap, int column) {
@@ -237,13 +234,7 @@ void Editor::setWrapping(bool wrap, int column) {
         refreshAllRows();
         caret_.topLine = rowsBefore(std::min(caret_.topLine, buffer_.lineCount())) + 1;
     } else if (!wrap && metrics_.wrap) {
-        const int topRow = caret_.topLine;
-        int n = 1, rows = 0;
-        for (const LineRecord* line = buffer_.first(); line->next && rows + line->rows < topRow;
-             line = line->next) {
-            rows += line->rows;
-            ++n;
-        }
+        const int n = buffer_.lineOfRow(caret_.topLine).number;
         metrics_.wrap = false;
         refreshAllRows();
         caret_.topLine = n;

@@ -29,6 +29,7 @@ TextBuffer::TextBuffer() {
     if (!first_)
         throw std::bad_alloc();
     count_ = 1;
+    rowIndex_.reset(first_);
 }
 
 TextBuffer::~TextBuffer() { freeAll(); }
@@ -52,6 +53,7 @@ bool TextBuffer::reset() noexcept {
     freeAll();
     first_ = last_ = fresh;
     count_ = 1;
+    rowIndex_.reset(first_);
     return true;
 }
 
@@ -86,6 +88,7 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
         last_ = fresh;
     at->next = fresh;
     ++count_;
+    rowIndex_.lineInserted(atNumber + 1, *fresh);
     if (cacheLine_ && cacheNumber_ > atNumber)
         ++cacheNumber_;
 }
@@ -106,6 +109,7 @@ void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
         rememberLookup(0, nullptr);
     else if (cacheLine_ && cacheNumber_ > number)
         --cacheNumber_;
+    rowIndex_.lineRemoved(number, *line);
     delete line;
 }
 
@@ -211,6 +215,31 @@ int TextBuffer::walkCount() const noexcept {
     for (const LineRecord* line = first_; line; line = line->next)
         ++n;
     return n;
+}
+
+} // namespace nimbet
+
+namespace nimbet {
+
+void TextBuffer::setRows(LineRecord& line, int number, int rows) noexcept {
+    if (rows == line.rows)
+        return;
+    rowIndex_.rowsChanged(number, rows - line.rows);
+    line.rows = rows;
+}
+
+int TextBuffer::rowsBefore(int n) const noexcept {
+    const RowSpot spot = rowIndex_.spotOfLine(first_, last_, count_, n);
+    if (spot.line)
+        rememberLookup(spot.number, spot.line);
+    return spot.rowsBefore;
+}
+
+RowSpot TextBuffer::lineOfRow(int row) const noexcept {
+    const RowSpot spot = rowIndex_.spotOfRow(first_, last_, count_, row);
+    if (spot.line)
+        rememberLookup(spot.number, spot.line);
+    return spot;
 }
 
 } // namespace nimbet

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "LineRecord.h"
+#include "RowIndex.h"
 
 namespace nimbet {
 
@@ -68,6 +69,15 @@ public:
     // Counts the lines by walking the list (used to check the kept count).
     int walkCount() const noexcept;
 
+    // Display rows. A line's rows field changes only through setRows, so that
+    // the row sum and the remembered lines of the row lookups stay right.
+    void setRows(LineRecord& line, int number, int rows) noexcept;
+    int totalRows() const noexcept { return rowIndex_.totalRows(); }
+    // Rows of the lines above line n (1..lineCount).
+    int rowsBefore(int n) const noexcept;
+    // The line holding display row `row` (clamped to the rows there are).
+    RowSpot lineOfRow(int row) const noexcept;
+
     // Called once after every 100 segments of a long insertion so that the
     // window stays responsive; set by the platform layer.
     void setPump(std::function<void()> pump) { pump_ = std::move(pump); }
@@ -86,6 +96,7 @@ private:
     mutable int cacheNumber_ = 0; // 0: nothing remembered
     mutable LineRecord* cacheLine_ = nullptr;
     std::function<void()> pump_;
+    RowIndex rowIndex_;
 };
 
 } // namespace nimbet

@@ -12,18 +12,6 @@
 
 namespace nimbet::win32 {
 
-namespace {
-
-constexpr const char* kFontFace = "ＭＳ ゴシック";
-
-HFONT CreateTextFont(HDC dc, const char* face, int points, int weight) {
-    const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, face);
-}
-
-} // namespace
-
 EditorInstance::EditorInstance(int id, HWND parent)
     : id_(id), parent_(parent), editor_(*this), clipboard_(parent) {
     editor_.setClipboard(&clipboard_);
@@ -43,9 +31,6 @@ EditorInstance::~EditorInstance() {
         destroyCaret();
         DestroyWindow(hwnd_);
     }
-    DeleteObject(rulerFont_);
-    DeleteObject(textFont_);
-    DeleteObject(boldFont_);
 }
 
 bool EditorInstance::createWindow() {
@@ -59,21 +44,11 @@ bool EditorInstance::createWindow() {
 
     HDC windowDc = GetDC(hwnd_);
     memoryDc_ = CreateCompatibleDC(windowDc);
-    rulerFont_ = CreateTextFont(windowDc, kFontFace, 8, FW_NORMAL);
-    textFont_ = CreateTextFont(windowDc, kFontFace, 12, FW_NORMAL);
-    boldFont_ = CreateTextFont(windowDc, kFontFace, 12, editor_.metrics().get(kMetricBoldWeight));
-    HGDIOBJ previous = SelectObject(windowDc, textFont_);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(windowDc, &tm);
-    SIZE size{};
-    GetTextExtentPoint32A(windowDc, "i", 1, &size);
-    charWidth_ = size.cx > 0 ? size.cx : 8;
-    lineHeight_ = tm.tmHeight > 0 ? tm.tmHeight : 16;
-    SelectObject(windowDc, previous);
+    fonts_.createDefaults(windowDc, editor_.metrics().get(kMetricBoldWeight));
     ReleaseDC(hwnd_, windowDc);
 
     LayoutMetrics& metrics = editor_.metrics();
-    metrics.setFont(charWidth_, lineHeight_);
+    metrics.setFont(fonts_.charWidth(), fonts_.lineHeight());
     metrics.setScrollBarWidth(GetSystemMetrics(SM_CXVSCROLL));
     metrics.setWindowSize(200, 200);
     updateClientSize();
@@ -85,42 +60,10 @@ bool EditorInstance::createWindow() {
     return true;
 }
 
-void EditorInstance::rebuildBackBuffer(int width, int height) {
-    if (!memoryDc_)
-        return;
-    HDC windowDc = GetDC(hwnd_);
-    HBITMAP fresh = CreateCompatibleBitmap(windowDc, width > 0 ? width : 1, height > 0 ? height : 1);
-    ReleaseDC(hwnd_, windowDc);
-    if (!fresh)
-        return;
-    HGDIOBJ old = SelectObject(memoryDc_, fresh);
-    if (!originalBitmap_)
-        originalBitmap_ = static_cast<HBITMAP>(old);
-    if (backBuffer_)
-        DeleteObject(backBuffer_);
-    backBuffer_ = fresh;
-}
-
 void EditorInstance::updateClientSize() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     editor_.metrics().setClientSize(client.right, client.bottom);
-}
-
-void EditorInstance::setPos(int x, int y, int width, int height) {
-    width_ = width;
-    height_ = height;
-    rebuildBackBuffer(width, height);
-    editor_.metrics().setWindowSize(width, height);
-    MoveWindow(hwnd_, x, y, width, height, FALSE);
-    updateClientSize();
-    placeCaret();
-    repaint(Repaint::Full);
-}
-
-void EditorInstance::setVisible(bool visible) {
-    visible_ = visible;
-    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
 NimbetResult EditorInstance::setMetrics(int kind, int value, bool redraw) {
@@ -148,20 +91,6 @@ void EditorInstance::notify(NimbetNotify message, int code) {
     SendMessageA(parent_, message, wParam, 0);
 }
 
-void EditorInstance::repaint(Repaint) {
-    // Partial repaints are drawn as whole ones: the back buffer makes that
-    // flicker-free.
-    if (!hwnd_ || !visible_)
-        return;
-    const bool wasShown = caretShown_;
-    showCaret(false);
-    HDC dc = GetDC(hwnd_);
-    paintInto(dc);
-    ReleaseDC(hwnd_, dc);
-    if (wasShown)
-        showCaret(true);
-}
-
 void EditorInstance::pumpOneMessage() {
     MSG msg;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -172,50 +101,6 @@ void EditorInstance::pumpOneMessage() {
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
-}
-
-// A plain rendering of the visible lines at their columns, with the selection
-// inverted. The emphasis, ruler and line-number drawing build on this.
-void EditorInstance::paintInto(HDC target) {
-    if (!memoryDc_)
-        return;
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    HBRUSH background = CreateSolidBrush(RGB(255, 255, 255));
-    FillRect(memoryDc_, &client, background);
-    DeleteObject(background);
-
-    const LayoutMetrics& metrics = editor_.metrics();
-    const CaretState& caret = editor_.caret();
-    const RowRule rule = editor_.rowRule();
-    const int left = metrics.lineNumberWidth();
-    const int x0 = left - (caret.firstColumn - 1) * charWidth_;
-    const int rowHeight = metrics.rowHeight();
-    int tabStop = rule.tabWidth * charWidth_;
-    const SelectionRange selection = editor_.selection();
-
-    const int saved = SaveDC(memoryDc_);
-    IntersectClipRect(memoryDc_, left, metrics.rulerHeight(), client.right, client.bottom);
-    SelectObject(memoryDc_, textFont_);
-    SetBkMode(memoryDc_, TRANSPARENT);
-    SetTextColor(memoryDc_, RGB(0, 0, 0));
-    int n = caret.topLine;
-    const LineRecord* line = editor_.buffer().lineAt(n);
-    for (int y = metrics.rulerHeight(); line && y < client.bottom; line = line->next, ++n, y += rowHeight) {
-        TabbedTextOutA(memoryDc_, x0, y, line->text, line->length, 1, &tabStop, x0);
-        if (selection.exists && n >= selection.start.line && n <= selection.finish.line) {
-            const long long from =
-                n == selection.start.line ? LocateIndex(*line, rule, selection.start.pos - 1).column : 0;
-            const long long to = n == selection.finish.line
-                                     ? LocateIndex(*line, rule, selection.finish.pos - 1).column
-                                     : LocateIndex(*line, rule, line->length).column + 2;
-            if (to > from)
-                PatBlt(memoryDc_, x0 + static_cast<int>(from) * charWidth_, y,
-                       static_cast<int>(to - from) * charWidth_, rowHeight, DSTINVERT);
-        }
-    }
-    RestoreDC(memoryDc_, saved);
-    BitBlt(target, 0, 0, client.right, client.bottom, memoryDc_, 0, 0, SRCCOPY);
 }
 
 void EditorInstance::showCaret(bool show) {
@@ -230,7 +115,7 @@ void EditorInstance::showCaret(bool show) {
 
 void EditorInstance::createCaret() {
     destroyCaret();
-    CreateCaret(hwnd_, nullptr, caretWidth_, lineHeight_);
+    CreateCaret(hwnd_, nullptr, caretWidth_, fonts_.lineHeight());
     hasCaret_ = true;
     caretShown_ = false;
 }
@@ -246,9 +131,6 @@ void EditorInstance::destroyCaret() {
 void EditorInstance::placeCaret() {
     if (!hwnd_)
         return;
-    updateScrollBars();
-    if (!hasCaret_)
-        return;
     const Editor& editor = editor_;
     const CaretState& caret = editor.caret();
     const LayoutMetrics& metrics = editor.metrics();
@@ -256,43 +138,44 @@ void EditorInstance::placeCaret() {
     if (!line)
         return;
 
-    // In overwrite mode the caret covers the character it would replace.
-    int width = 2;
-    if (caret.overwriteMode) {
-        const int bytes = CharLengthAt(*line, caret.caretPos - 1);
-        width = bytes == 0 ? 2 : charWidth_ * bytes;
-    }
-    if (width != caretWidth_) {
-        caretWidth_ = width;
-        createCaret();
-    }
-
     const long long column = editor.caretColumn();
-    const long long x = (column - caret.firstColumn + 1) * charWidth_ + metrics.lineNumberWidth();
+    const long long x = (column - caret.firstColumn + 1) * metrics.charWidth() + metrics.lineNumberWidth();
     const long long y =
         metrics.rulerHeight() +
         static_cast<long long>(editor.rowOfPlace(editor.caretPlace()) - caret.topLine) * metrics.rowHeight();
     const bool visible = x >= metrics.lineNumberWidth() && x < metrics.clientWidth() &&
                          y >= metrics.rulerHeight() && y < metrics.clientHeight();
-    if (!visible) {
-        showCaret(false);
-        return;
+    if (hasCaret_) {
+        // In overwrite mode the caret covers the character it would replace.
+        int width = 2;
+        if (caret.overwriteMode) {
+            const int bytes = CharLengthAt(*line, caret.caretPos - 1);
+            width = bytes == 0 ? 2 : fonts_.charWidth() * bytes;
+        }
+        if (width != caretWidth_) {
+            caretWidth_ = width;
+            createCaret();
+        }
+        if (visible)
+            SetCaretPos(static_cast<int>(x), static_cast<int>(y));
+        showCaret(visible);
     }
-    SetCaretPos(static_cast<int>(x), static_cast<int>(y));
-    showCaret(true);
 
     // The input method composes its text at the caret, in the text font.
-    if (HIMC context = ImmGetContext(hwnd_)) {
-        COMPOSITIONFORM form{};
-        form.dwStyle = CFS_POINT;
-        form.ptCurrentPos = {static_cast<LONG>(x), static_cast<LONG>(y)};
-        GetClientRect(hwnd_, &form.rcArea);
-        ImmSetCompositionWindow(context, &form);
-        LOGFONTA font{};
-        if (GetObjectA(textFont_, sizeof font, &font))
-            ImmSetCompositionFontA(context, &font);
-        ImmReleaseContext(hwnd_, context);
+    if (visible) {
+        if (HIMC context = ImmGetContext(hwnd_)) {
+            COMPOSITIONFORM form{};
+            form.dwStyle = CFS_POINT;
+            form.ptCurrentPos = {static_cast<LONG>(x), static_cast<LONG>(y)};
+            GetClientRect(hwnd_, &form.rcArea);
+            ImmSetCompositionWindow(context, &form);
+            LOGFONTA font{};
+            if (GetObjectA(fonts_.text(), sizeof font, &font))
+                ImmSetCompositionFontA(context, &font);
+            ImmReleaseContext(hwnd_, context);
+        }
     }
+    updateScrollBars();
 }
 
 void EditorInstance::updateScrollBars() {
@@ -400,7 +283,7 @@ LRESULT EditorInstance::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
-        paintInto(dc);
+        paintFrame(Frame::All, 0, 0, dc);
         EndPaint(hwnd_, &ps);
         return 0;
     }

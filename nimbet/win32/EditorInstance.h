@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include "../core/Editor.h"
+#include "../core/PaintSettings.h"
+#include "EditorFonts.h"
 #include "Win32Clipboard.h"
 
 namespace nimbet::win32 {
@@ -29,9 +31,19 @@ public:
     HWND parent() const noexcept { return parent_; }
     Editor& editor() noexcept { return editor_; }
 
+    // Placement and painting (EditorInstancePaint.cpp).
     void setPos(int x, int y, int width, int height);
     void setVisible(bool visible);
     void refresh() { repaint(Repaint::Full); }
+
+    // Painting settings (EditorInstanceSettings.cpp).
+    NimbetResult setColor(int kind, Color color, bool redraw);
+    NimbetResult setMarkVisible(int kind, bool visible, bool redraw);
+    NimbetResult setFont(const char* face, int points, bool redraw);
+    // The point size chosen, or NIMBET_CANCELLED / NIMBET_FAILED / NIMBET_BADARG.
+    int fontDialog(char* faceOut, bool redraw);
+    NimbetResult setLapel(bool wrap, int column, bool redraw);
+
     // NimbetSetMetrics: kind 12 presses Insert when the typing mode differs,
     // so that the parent hears of the change like a key press.
     NimbetResult setMetrics(int kind, int value, bool redraw);
@@ -45,6 +57,9 @@ public:
     // EditorEvents
     void notify(NimbetNotify message, int code) override;
     void repaint(Repaint what) override;
+    // Lines first..last and the margins; everything when a line's multi-line
+    // emphasis state changes on the way.
+    void repaintLines(int first, int last) override;
     void pumpOneMessage() override;
 
     // Re-entrancy guards. Busy: a text change or an input is running (a long
@@ -68,7 +83,12 @@ private:
     void updateClientSize();
     void updateScrollBars();
     void rebuildBackBuffer(int width, int height);
-    void paintInto(HDC target);
+    enum class Frame { All, Lines, Light };
+    // Paints into the back buffer and copies it to `target` (the window's own
+    // device context when null). Nothing happens while the control is hidden.
+    void paintFrame(Frame frame, int first, int last, HDC target = nullptr);
+    // After the text font changed: the cell, the rows, the caret.
+    void fontChanged();
     void createCaret();
     void destroyCaret();
     void showCaret(bool show);
@@ -86,10 +106,8 @@ private:
     HDC memoryDc_ = nullptr;
     HBITMAP backBuffer_ = nullptr;
     HBITMAP originalBitmap_ = nullptr;
-    HFONT rulerFont_ = nullptr;
-    HFONT textFont_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    int charWidth_ = 8, lineHeight_ = 16;
+    EditorFonts fonts_;
+    PaintSettings paint_;
 
     bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
     bool caretShown_ = false; // ShowCaret and HideCaret go in pairs

@@ -60,8 +60,13 @@ void CheckConsistency(SketchEditor& s) {
         ASSERT_TRUE(editor.validPlace({editor.caret().anchorLine, editor.caret().anchorPos}));
         ASSERT_TRUE(editor.validPlace({editor.caret().endLine, editor.caret().endPos}));
     }
-    for (const LineRecord* line = editor.buffer().first(); line; line = line->next)
+    int rows = 0, n = 1;
+    for (const LineRecord* line = editor.buffer().first(); line; line = line->next, ++n) {
         ASSERT_EQ(line->rows, RowsOfLine(*line, editor.rowRule()));
+        ASSERT_EQ(editor.buffer().rowsBefore(n), rows) << "line " << n;
+        rows += line->rows;
+    }
+    ASSERT_EQ(editor.buffer().totalRows(), rows);
     const auto incremental = OpenAtStart(editor.buffer());
     RecomputeCarryOverAll(editor.buffer().first());
     ASSERT_EQ(incremental, OpenAtStart(editor.buffer()));
