@@ -18,6 +18,13 @@ public:
     // Sends `message` with `code` to the parent and returns when it was handled.
     virtual void notify(NimbetNotify message, int code) = 0;
     virtual void repaint(Repaint what) = 0;
+    // Repaints the text lines first..last (a window without partial repaints
+    // draws everything).
+    virtual void repaintLines(int first, int last) {
+        (void)first;
+        (void)last;
+        repaint(Repaint::Full);
+    }
     // Dispatches one pending window message, if any.
     virtual void pumpOneMessage() = 0;
 };

@@ -169,6 +169,16 @@ TEST(EditorMovement, TheViewFollowsTheCaret) {
     EXPECT_EQ(s.events.repaintKinds.back(), Repaint::Light) << "only the caret moved";
     s.editor.keyDown(EditorKey::Home, false, false);
     EXPECT_EQ(s.editor.caret().firstColumn, 1);
+
+    // Selecting with Shift repaints only the lines between the old and the new caret line.
+    s.events.clear();
+    ASSERT_EQ(s.editor.setCaretLine(5), NIMBET_OK);
+    s.events.clear();
+    s.editor.keyDown(EditorKey::Down, true, false);
+    s.editor.keyDown(EditorKey::Up, true, false);
+    s.editor.keyDown(EditorKey::Right, true, false);
+    EXPECT_EQ(s.events.lineRepaints, (std::vector<std::pair<int, int>>{{5, 6}, {5, 6}, {5, 5}}));
+    EXPECT_TRUE(s.events.repaintKinds.empty());
 }
 
 TEST(EditorMovement, WrappedLinesMoveByDisplayRows) {
