@@ -191,6 +191,7 @@ private:
     TextPlace placeOfThrough(long long offset, bool reach) const noexcept;
     void extendSelection(TextPlace oldCaret);
     void selectRange(TextPlace anchor, TextPlace end) noexcept;
+    void selectForReplay(TextPlace from, TextPlace to);
 
     // Movement helpers.
     long long goalColumn() const noexcept;

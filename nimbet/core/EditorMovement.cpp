@@ -226,27 +226,27 @@ void Editor::refreshRows(int firstLine, int count) noexcept {
 }
 
 void Editor::refreshAllRows() {
+    // The line at the top stays at the top: find it by the rows as they were
+    // (all 1 while wrapping was off), and give topLine its new first row.
+    int topText = 1, rows = 0;
+    for (const LineRecord* line = buffer_.first(); line->next && rows + line->rows < caret_.topLine;
+         line = line->next) {
+        rows += line->rows;
+        ++topText;
+    }
     for (LineRecord* line = buffer_.first(); line; line = line->next)
         refreshRows(*line);
+    caret_.topLine = std::clamp(rowsBefore(topText) + 1, 1, totalRows());
 }
 
 void Editor::setWrapping(bool wrap, int column) {
     metrics_.lapelColumn = column;
     if (wrap && !metrics_.wrap) {
         metrics_.wrap = true;
-        refreshAllRows();
-        caret_.topLine = rowsBefore(std::min(caret_.topLine, buffer_.lineCount())) + 1;
+        refreshAllRows(); // topLine becomes the first row of the top line
     } else if (!wrap && metrics_.wrap) {
-        const int topRow = caret_.topLine;
-        int n = 1, rows = 0;
-        for (const LineRecord* line = buffer_.first(); line->next && rows + line->rows < topRow;
-             line = line->next) {
-            rows += line->rows;
-            ++n;
-        }
         metrics_.wrap = false;
-        refreshAllRows();
-        caret_.topLine = n;
+        refreshAllRows(); // topLine becomes the line that held the top row
     } else if (wrap) {
         refreshAllRows();
     }

@@ -67,6 +67,7 @@ bool Editor::deleteDraggedSelection() {
         return false;
     UndoRecord entry;
     deleteSelection(&entry);
+    setCaret(snapPlace(caretPlace()));
     entry.kind = UndoRecord::Deletion;
     undo_.push(std::move(entry));
     scrollCaretIntoView();

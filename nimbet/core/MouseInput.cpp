@@ -52,6 +52,13 @@ bool MouseInput::dragOutEnabled() const noexcept {
            !(static_cast<unsigned>(editor_.metrics().get(kMetricDragDrop)) & kDragOutDisabled);
 }
 
+// Selecting all of an empty text, or indenting an empty line, leaves a
+// selection without text: nothing there to drag.
+bool MouseInput::onSelectedText(TextPlace place) const noexcept {
+    const SelectionRange range = editor_.selection();
+    return range.exists && range.start != range.finish && editor_.insideSelection(place);
+}
+
 bool MouseInput::takePendingDrag() noexcept {
     const bool pending = dragPending_;
     dragPending_ = false;
@@ -68,7 +75,7 @@ void MouseInput::buttonDown(int x, int y, bool shift) {
         host_.stopTripleClickTimer();
         lineArea = lineArea || hit.area == MouseArea::Text;
     }
-    if (!lineArea && hit.area == MouseArea::Text && dragOutEnabled() && editor_.insideSelection(hit.place)) {
+    if (!lineArea && hit.area == MouseArea::Text && dragOutEnabled() && onSelectedText(hit.place)) {
         dragPending_ = true;
         return;
     }
@@ -218,7 +225,7 @@ void MouseInput::hover(int x, int y) {
         } else if (link.kind == LinkKind::Mail) {
             shape = CursorShape::Link;
             code = NIMBET_MOUSE_MAIL;
-        } else if (!(dragOutEnabled() && editor_.insideSelection(hit.place))) {
+        } else if (!(dragOutEnabled() && onSelectedText(hit.place))) {
             shape = CursorShape::IBeam;
         }
         break;

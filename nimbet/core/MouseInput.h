@@ -72,6 +72,7 @@ public:
 
 private:
     bool dragOutEnabled() const noexcept;
+    bool onSelectedText(TextPlace place) const noexcept;
     void textClick(const MouseHit& hit, bool shift);
     void lineClick(const MouseHit& hit, bool shift);
     void moveLineSelection(int x, int y);

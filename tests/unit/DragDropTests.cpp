@@ -82,6 +82,23 @@ TEST(DragDrop, MovingASelectionInsertsWhereTheDropPlaceLiesAfterTheRemoval) {
     }
 }
 
+TEST(DragDrop, RedoingAMoveStopsBeforeTheNextStep) {
+    SketchEditor s("[ab|cd");
+    s.editor.pointCaret({1, 5});
+    ASSERT_TRUE(s.editor.dropText("ab", true));
+    s.editor.typeChar('x');
+    ASSERT_EQ(s.text(), "cdabx");
+    ASSERT_EQ(s.editor.undo(), NIMBET_OK);
+    ASSERT_EQ(s.editor.undo(), NIMBET_OK);
+    ASSERT_EQ(s.text(), "abcd");
+    ASSERT_EQ(s.editor.redo(), NIMBET_OK);
+    EXPECT_EQ(s.text(), "cd") << "the deletion is redone on its own";
+    ASSERT_EQ(s.editor.redo(), NIMBET_OK);
+    EXPECT_EQ(s.text(), "cdab") << "the insertion, but not the typing after it";
+    ASSERT_EQ(s.editor.redo(), NIMBET_OK);
+    EXPECT_EQ(s.text(), "cdabx");
+}
+
 TEST(DragDrop, CopiesAndDropsThatChangeNothing) {
     {
         SCOPED_TRACE("a copy clears the selection and inserts at the drop place");

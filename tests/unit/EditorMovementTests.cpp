@@ -204,3 +204,35 @@ TEST(EditorMovement, WrappedLinesMoveByDisplayRows) {
     EXPECT_EQ(s.editor.buffer().first()->rows, 1);
     EXPECT_EQ(s.editor.totalRows(), 2);
 }
+
+TEST(EditorMovement, RecountingWrappedRowsKeepsTheTopLine) {
+    SketchEditor s;
+    s.load(std::string(100, 'a') + "\n" + std::string(100, 'b') + "\n" + std::string(100, 'c') + "\nd");
+    s.editor.setWrapping(true, 0); // 43 columns: 3 rows per long line
+    s.editor.setTopLine(7);        // the first row of line 3
+    struct Case {
+        int lineNumberWidth;
+        int top; // first row of line 3 with that many columns
+    } cases[] = {
+        {214, 11}, // 22 columns: 5 rows per long line
+        {0, 7},    // 49 columns: 3 rows
+        {-1, 0},   // (refused: nothing changes)
+        {130, 9},  // 33 columns: 4 rows
+        {50, 7},   // 43 columns: 3 rows
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lineNumberWidth);
+        if (c.lineNumberWidth < 0) {
+            EXPECT_EQ(s.editor.setMetric(kMetricLineNumberWidth, c.lineNumberWidth), NIMBET_BADARG);
+            continue;
+        }
+        ASSERT_EQ(s.editor.setMetric(kMetricLineNumberWidth, c.lineNumberWidth), NIMBET_OK);
+        EXPECT_EQ(s.editor.caret().topLine, c.top);
+        EXPECT_LE(s.editor.caret().topLine, s.editor.totalRows());
+    }
+    // Switching wrapping off and on keeps it too.
+    s.editor.setWrapping(false, 0);
+    EXPECT_EQ(s.editor.caret().topLine, 3);
+    s.editor.setWrapping(true, 0);
+    EXPECT_EQ(s.editor.caret().topLine, 7);
+}
