@@ -161,7 +161,8 @@ public:
     static std::string DragCommand(POINTL from, POINTL to) {
         auto at = [](long x, long y) { return "mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.2 "; };
         return at(from.x, from.y) + "mousedown 1 sleep 0.2 " + at(from.x + 4, from.y) + at((from.x + to.x) / 2, to.y) +
-               at(to.x, to.y) + at(to.x + 1, to.y) + "mouseup 1 sleep 0.2";
+               at(to.x, to.y) + at(to.x + 1, to.y) + "mouseup 1 sleep 0.2 " +
+               at(1270, 1010); // out of every test window's way
     }
 };
 
