@@ -23,6 +23,7 @@ endfunction()
 
 add_wine_test(nimbet.driver nimbet_driver.exe)
 add_wine_test(nimbet.paint nimbet_paint_driver.exe)
+add_wine_test(nimbet.input nimbet_input_driver.exe)
 add_wine_test(controls.driver controls_driver.exe)
 
 # The export table of Nimbet.dll: 52 names at their ordinals.

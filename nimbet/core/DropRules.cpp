@@ -24,6 +24,19 @@ DropEffect ChooseDropEffect(const DropSituation& s) {
     return DropEffect::Move;
 }
 
+DropEffect FitAllowedEffects(DropEffect wanted, bool copyAllowed, bool moveAllowed) {
+    if (wanted == DropEffect::None)
+        return DropEffect::None;
+    const bool wantedAllowed = wanted == DropEffect::Copy ? copyAllowed : moveAllowed;
+    if (wantedAllowed)
+        return wanted;
+    if (wanted == DropEffect::Copy && moveAllowed)
+        return DropEffect::Move;
+    if (wanted == DropEffect::Move && copyAllowed)
+        return DropEffect::Copy;
+    return DropEffect::None;
+}
+
 bool PlaceInsideSelection(TextPlace place, TextPlace start, TextPlace finish) {
     return start <= place && place <= finish;
 }

@@ -31,6 +31,10 @@ struct DropSituation {
 };
 DropEffect ChooseDropEffect(const DropSituation& s);
 
+// The effect the drag source permits: the wanted one when allowed, else the
+// other of copy and move when that is allowed, else none.
+DropEffect FitAllowedEffects(DropEffect wanted, bool copyAllowed, bool moveAllowed);
+
 // Both ends count as inside.
 bool PlaceInsideSelection(TextPlace place, TextPlace start, TextPlace finish);
 

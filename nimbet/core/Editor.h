@@ -153,6 +153,29 @@ public:
     NimbetResult undo();
     NimbetResult redo();
 
+    // ---- Pointing: the mouse and drag-and-drop (EditorPointing.cpp)
+
+    // Caret and goal to `place`, kept inside the text and on a character start.
+    void pointCaret(TextPlace place) noexcept;
+    // Sets the selection's ends and the caret at once (the caret need not be
+    // an end: a line selection keeps it on the clicked line). A selection
+    // exists when the ends differ; the goal follows the caret. Nothing is sent.
+    void setSelectionEnds(TextPlace anchor, TextPlace end, TextPlace caret) noexcept;
+    void setLineSelectMode(bool on) noexcept { caret_.lineSelectMode = on; }
+    // The scroll origin, clamped: topLine to 1..total rows, firstColumn to
+    // 1..1024 (it stays 1 while wrapping).
+    void setTopLine(int row) noexcept;
+    void setFirstColumn(int column) noexcept;
+    // Inserts dropped text at the caret as one undoable step. A move first
+    // deletes the selection (its own record) and inserts at the caret's place
+    // as it lies after the removal, chaining the two records so that one undo
+    // reverses both; a copy clears the selection. Notifies caret code 3 and
+    // text code 14. False when nothing was inserted.
+    bool dropText(std::string_view text, bool move);
+    // Deletes the selection after it was moved into another window, as one
+    // record; notifies like a drop. False when nothing was deleted.
+    bool deleteDraggedSelection();
+
     // ---- Key handler (EditorKeys.cpp)
 
     // Runs one key-down; false for keys the control ignores.
@@ -171,6 +194,7 @@ private:
     TextPlace placeOfThrough(long long offset, bool reach) const noexcept;
     void extendSelection(TextPlace oldCaret);
     void selectRange(TextPlace anchor, TextPlace end) noexcept;
+    void selectForReplay(TextPlace from, TextPlace to);
 
     // Movement helpers.
     long long goalColumn() const noexcept;

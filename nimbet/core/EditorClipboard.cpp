@@ -15,6 +15,7 @@ NimbetResult Editor::cut() {
         return NIMBET_FAILED;
     UndoRecord entry;
     deleteSelection(&entry);
+    setCaret(snapPlace(caretPlace()));
     entry.kind = UndoRecord::Deletion;
     undo_.push(std::move(entry));
     events_.repaint(Repaint::Full);

@@ -133,7 +133,11 @@ bool Editor::deleteSelection(UndoRecord* record) {
     if (!removeRange(range.start, range.finish))
         throw std::bad_alloc(); // nothing has changed yet
     clearSelection();
-    setCaret(clampPlace(range.start));
+    // Exactly at the start of the removed text (it stays a place of the
+    // text): what is inserted next must go exactly there, even when the join
+    // made a lone lead byte pair with the byte after it. Operations that end
+    // here move the caret to a character start themselves.
+    setCaret(range.start);
     const int row = rowOfPlace(caretPlace());
     if (row < caret_.topLine || row - caret_.topLine > metrics_.page())
         caret_.topLine = row;
@@ -150,8 +154,11 @@ NimbetResult Editor::replaceSelection(const char* text, size_t length, bool reco
     entry.kind = UndoRecord::Replacement;
     bool ok = true;
     const TextPlace end = text ? insertAt(caretPlace(), {text, length}, &ok) : caretPlace();
+    // A lone lead byte at the end of the text before or of the inserted text
+    // pairs with the byte after it: the caret goes to that character's start,
+    // while the record keeps the exact end for undo.
     if (moveCaret)
-        setCaret(end);
+        setCaret(snapPlace(end));
     if (record) {
         entry.newEnd = end; // also without moving the caret, so that undo finds the inserted text
         undo_.push(std::move(entry));
@@ -260,7 +267,7 @@ void Editor::inputMethodResult(std::string_view text) {
     // Inserted by the splitting rule, so that a result holding a line break
     // still leaves the caret on a real place.
     const TextPlace end = insertAt(start, text, &ok);
-    setCaret(end);
+    setCaret(snapPlace(end));
     entry.newEnd = end;
     imeSwallow_ += static_cast<int>(text.size());
     undo_.push(std::move(entry));
@@ -315,6 +322,7 @@ void Editor::backspace() {
     UndoRecord entry;
     if (caret_.selecting) {
         deleteSelection(&entry);
+        setCaret(snapPlace(caretPlace()));
     } else if (caret_.caretPos == 1 && caret_.caretLine == 1) {
         return;
     } else if (caret_.caretPos == 1) {
@@ -330,7 +338,7 @@ void Editor::backspace() {
         RecomputeCarryOver(&previous);
         changed();
         entry.oldEnd = {n, 1};
-        setCaret(join);
+        setCaret(snapPlace(join)); // a lone lead byte may pair with the joined line's first byte
         entry.start = join;
         joined = true;
     } else {
@@ -363,6 +371,7 @@ void Editor::deleteKey() {
     int code = NIMBET_TEXT_DELETE;
     if (caret_.selecting) {
         deleteSelection(&entry);
+        setCaret(snapPlace(caretPlace()));
         code = NIMBET_TEXT_BACKSPACE;
     } else {
         LineRecord& line = lineRef(caret_.caretLine);
@@ -387,7 +396,7 @@ void Editor::deleteKey() {
         RecomputeCarryOver(&line);
         changed();
         entry.start = at;
-        setCaret(at);
+        setCaret(snapPlace(at)); // a lone lead byte may pair with the joined line's first byte
     }
     entry.kind = UndoRecord::Deletion;
     entry.keepCaret = true;

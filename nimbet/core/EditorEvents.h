@@ -18,7 +18,8 @@ public:
     // Sends `message` with `code` to the parent and returns when it was handled.
     virtual void notify(NimbetNotify message, int code) = 0;
     virtual void repaint(Repaint what) = 0;
-    // Repaints lines first..last only (a window may draw more).
+    // Repaints the text lines first..last (a window without partial repaints
+    // draws everything).
     virtual void repaintLines(int first, int last) {
         (void)first;
         (void)last;

@@ -106,6 +106,7 @@ NimbetResult Editor::reindent(bool add) {
     setCaret({last, newLastLength + 1});
     if (!add)
         caret_.firstColumn = 1;
+    setTopLine(caret_.topLine); // wrapped lines may have lost rows under the view
     events_.repaint(Repaint::Full);
     events_.notify(NIMBET_NOTIFY_TEXT, add ? NIMBET_TEXT_INDENT : NIMBET_TEXT_UNINDENT);
     events_.notify(NIMBET_NOTIFY_CARET, NIMBET_CARET_EXPORT);

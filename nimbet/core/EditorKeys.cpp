@@ -1,6 +1,8 @@
 // The key-down handler: movement keys with Shift and Ctrl, Insert, and the
 // editing keys; then the caret is kept in view, the control repainted as
 // little as possible, and the parent told when the caret moved.
+#include <algorithm>
+
 #include "Editor.h"
 
 namespace nimbet {
@@ -51,8 +53,10 @@ bool Editor::keyDown(EditorKey key, bool shift, bool ctrl) {
         scrollCaretIntoView();
     const bool viewMoved = oldTop != caret_.topLine || oldColumn != caret_.firstColumn;
     if (movement) {
-        if (shift || viewMoved || (hadSelection && !caret_.selecting))
+        if (viewMoved || (!shift && hadSelection && !caret_.selecting))
             events_.repaint(Repaint::Full);
+        else if (shift)
+            events_.repaintLines(std::min(before.line, caret_.caretLine), std::max(before.line, caret_.caretLine));
         else
             events_.repaint(Repaint::Light);
     } else if (viewMoved) {

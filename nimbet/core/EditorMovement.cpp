@@ -211,19 +211,17 @@ void Editor::refreshRows(int firstLine, int count) noexcept {
 }
 
 void Editor::refreshAllRows() {
+    // The line at the top stays at the top: find it by the rows as they were,
+    // and give topLine its new first row.
+    const int topText = buffer_.lineOfRow(caret_.topLine).number;
     int n = 1;
     for (LineRecord* line = buffer_.first(); line; line = line->next, ++n)
         refreshRows(*line, n);
+    caret_.topLine = std::clamp(buffer_.rowsBefore(topText) + 1, 1, totalRows());
 }
 
 void Editor::relayoutRows() {
-    if (!metrics_.wrap) {
-        refreshAllRows();
-        return;
-    }
-    const int topLine = buffer_.lineOfRow(caret_.topLine).number;
     refreshAllRows();
-    caret_.topLine = buffer_.rowsBefore(topLine) + 1;
     changed();
 }
 
@@ -231,13 +229,10 @@ void Editor::setWrapping(bool wrap, int column) {
     metrics_.lapelColumn = column;
     if (wrap && !metrics_.wrap) {
         metrics_.wrap = true;
-        refreshAllRows();
-        caret_.topLine = rowsBefore(std::min(caret_.topLine, buffer_.lineCount())) + 1;
+        refreshAllRows(); // topLine becomes the first row of the top line
     } else if (!wrap && metrics_.wrap) {
-        const int n = buffer_.lineOfRow(caret_.topLine).number;
         metrics_.wrap = false;
-        refreshAllRows();
-        caret_.topLine = n;
+        refreshAllRows(); // topLine becomes the line that held the top row
     } else if (wrap) {
         refreshAllRows();
     }

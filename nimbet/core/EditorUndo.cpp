@@ -12,6 +12,19 @@ const char* DataOf(const std::optional<std::string>& text) noexcept {
 }
 } // namespace
 
+// Selects exactly the bytes a record names. Unlike setSelection it does not
+// move the ends to character starts: a record may end between a lone lead
+// byte and the byte it came to pair with, and replaying must take exactly
+// the bytes that were inserted.
+void Editor::selectForReplay(TextPlace from, TextPlace to) {
+    if (from == to)
+        clearSelection();
+    else
+        selectRange(from, to);
+    setCaret(to);
+    scrollCaretIntoView();
+}
+
 NimbetResult Editor::undo() {
     if (!writeEnabled_ || !undo_.canUndo())
         return NIMBET_FAILED;
@@ -28,11 +41,10 @@ NimbetResult Editor::undo() {
             bool ok = true;
             const TextPlace after =
                 record.oldText ? insertAt(record.start, *record.oldText, &ok) : record.start;
-            if (!record.keepCaret)
-                setCaret(after);
+            setCaret(snapPlace(record.keepCaret ? record.start : after));
             scrollCaretIntoView();
         } else {
-            setSelection(record.start, record.newEnd, false);
+            selectForReplay(record.start, record.newEnd);
             replaceSelection(DataOf(record.oldText), SizeOf(record.oldText), false, true);
         }
         const bool chained = record.chained;
@@ -58,15 +70,19 @@ NimbetResult Editor::redo() {
         if (!validPlace(record.start) || !validPlace(record.oldEnd) || record.oldEnd < record.start)
             break;
         undo_.markRedone();
-        setSelection(record.start, record.oldEnd, false);
+        selectForReplay(record.start, record.oldEnd);
         if (record.kind == UndoRecord::Deletion) {
             deleteSelection(nullptr);
+            setCaret(snapPlace(caretPlace()));
             scrollCaretIntoView();
         } else {
             replaceSelection(DataOf(record.newText), SizeOf(record.newText), false, true);
         }
         any = true;
-        if (!record.chained)
+        // A chained record continues with the next newer one only while that
+        // belongs to the same chain: the record after a moved text is a step
+        // of its own and waits for its own redo.
+        if (!record.chained || !undo_.canRedo() || !undo_.nextRedo().chained)
             break;
     }
     if (!any)

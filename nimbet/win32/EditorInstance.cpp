@@ -28,6 +28,7 @@ EditorInstance::~EditorInstance() {
         DeleteDC(memoryDc_);
     }
     if (hwnd_) {
+        revokeDropTarget();
         destroyCaret();
         DestroyWindow(hwnd_);
     }
@@ -41,6 +42,8 @@ bool EditorInstance::createWindow() {
     if (!hwnd_)
         return false;
     SetPropA(hwnd_, kInstanceProperty, this);
+    registerWheelMessage();
+    registerDropTarget();
 
     HDC windowDc = GetDC(hwnd_);
     memoryDc_ = CreateCompatibleDC(windowDc);
@@ -304,7 +307,36 @@ LRESULT EditorInstance::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_IME_COMPOSITION:
         onImeComposition(lParam);
         return DefWindowProcA(hwnd_, message, wParam, lParam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        return onMouse(message, wParam, lParam);
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd_)
+            mouse_.captureLost();
+        return 0;
+    case WM_SETCURSOR:
+        if (onSetCursor(lParam))
+            return TRUE;
+        return DefWindowProcA(hwnd_, message, wParam, lParam);
+    case WM_MOUSEWHEEL:
+        onWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    case WM_VSCROLL:
+        onVerticalScroll(LOWORD(wParam));
+        return 0;
+    case WM_HSCROLL:
+        onHorizontalScroll(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
     default:
+        if (wheelMessage_ && message == wheelMessage_) {
+            onWheel(static_cast<int>(wParam)); // the registered message carries the delta in wParam
+            return 0;
+        }
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 }

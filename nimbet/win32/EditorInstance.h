@@ -4,18 +4,25 @@
 #pragma once
 
 #include <windows.h>
+#include <ole2.h>
 
+#include "../core/DragDropSession.h"
 #include "../core/Editor.h"
 #include "../core/PaintSettings.h"
 #include "EditorFonts.h"
+#include "../core/MouseInput.h"
+#include "../core/ScrollInput.h"
 #include "Win32Clipboard.h"
 
 namespace nimbet::win32 {
 
 constexpr const char* kWindowClass = "NimbetTextEidtorControlForWin32";
 constexpr const char* kInstanceProperty = "NimbetClass";
+// The control's window timers.
+constexpr UINT_PTR kScrollRedrawTimer = 0; // repaint after a scroll-arrow step
+constexpr UINT_PTR kTripleClickTimer = 1;  // the triple-click window after a double click
 
-class EditorInstance final : public EditorEvents {
+class EditorInstance final : public EditorEvents, public MouseHost, public IDropTarget {
 public:
     EditorInstance(int id, HWND parent);
     ~EditorInstance() override;
@@ -75,7 +82,40 @@ public:
     void release() noexcept { --holds_; }
     bool deletePending = false;
 
+    // MouseHost (MouseMessages.cpp)
+    void setCursor(CursorShape shape) override;
+    void captureMouse() override;
+    void releaseMouse() override;
+    void takeFocus() override;
+    void startTripleClickTimer() override;
+    void stopTripleClickTimer() override;
+    void openLink(const std::string& target) override;
+
+    // IDropTarget (DropTarget.cpp). The reference count is kept for OLE's
+    // sake only: the instance lives until NimbetDelete.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragLeave() override;
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+
 private:
+    // Mouse, wheel, scroll bars and timers (MouseMessages.cpp, ScrollMessages.cpp).
+    LRESULT onMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onSetCursor(LPARAM lParam);
+    void onWheel(int delta);
+    void onVerticalScroll(int code);
+    void onHorizontalScroll(int code, int position);
+    void onTimer(WPARAM id);
+    void registerWheelMessage();
+    // Drag-and-drop (DropTarget.cpp).
+    void registerDropTarget();
+    void revokeDropTarget();
+    void dragSelectionOut();
+    void forgetDragData();
+
     template <typename Input>
     void runInput(Input&& input);
     LRESULT onKeyDown(WPARAM key, LPARAM lParam);
@@ -108,6 +148,16 @@ private:
     HBITMAP originalBitmap_ = nullptr;
     EditorFonts fonts_;
     PaintSettings paint_;
+
+    MouseInput mouse_{editor_, *this, *this};
+    ScrollThrottle scrollThrottle_;
+    DragDropSession dragDrop_{editor_, *this};
+    UINT wheelMessage_ = 0;     // "MSWHEEL_ROLLMSG" where the system needs it, else 0
+    HCURSOR cursor_ = nullptr;  // what the mouse last chose; kept over the client area
+    bool dropRegistered_ = false;
+    LONG dropReferences_ = 0;
+    IDataObject* dragData_ = nullptr; // the data object of the drag hovering over the control
+    bool dragOffersText_ = false;
 
     bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
     bool caretShown_ = false; // ShowCaret and HideCaret go in pairs

@@ -6,7 +6,10 @@
 namespace nimbet::win32 {
 
 bool OpenLink(HWND parent, const char* text, int length, const LinkSpan& link) {
-    const std::string target = LinkOpenText(text, length, link);
+    return OpenLinkTarget(parent, LinkOpenText(text, length, link));
+}
+
+bool OpenLinkTarget(HWND parent, const std::string& target) {
     if (target.empty())
         return false;
     const auto result = reinterpret_cast<INT_PTR>(

@@ -1,136 +1,60 @@
-// Fuzz target for the platform-free editor model: the input is read as a
-// program of operations on one editor, and invariants are checked after every
-// step against a plain reference copy of the lines.
-#include <cstddef>
-#include <cstdint>
+// Fuzz target for the platform-free editor model. The first byte chooses the
+// program the rest of the input is read as.
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "CarryOver.h"
-#include "Editor.h"
+#include "FuzzProgram.h"
 
-namespace {
+namespace fuzz {
 
-// Reads bytes of the fuzzer input as operation codes and arguments.
-class Program {
-public:
-    Program(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool done() const { return at_ >= size_; }
-    uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
-    int number(int limit) { return limit <= 0 ? 0 : static_cast<int>((byte() << 8 | byte()) % limit); }
-    std::string text() {
-        const int length = byte() % 24;
-        std::string out;
-        for (int i = 0; i < length && !done(); ++i) {
-            char c = static_cast<char>(byte());
-            out += c == '\0' ? 'x' : c; // texts cross the API NUL-terminated
-        }
-        return out;
+std::string Program::text() {
+    const int length = byte() % 24;
+    std::string out;
+    for (int i = 0; i < length && !done(); ++i) {
+        const char c = static_cast<char>(byte());
+        out += c == '\0' ? 'x' : c;
     }
+    return out;
+}
 
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t at_ = 0;
-};
+std::string Program::richText() {
+    static const char* const kPieces[] = {
+        "<!--", "-->", "<", ">", "\"", "&", ";", "<a href=\"x\">", "&amp;", "http://a.b/c", "https://x",
+        "ftp:", "me@x.jp", "mailto:", "@", "\t", " ", "  ", "\r\n", "\n", "\r", "ab", "_", "12",
+        "\x82\xA0",  // hiragana
+        "\x83\x40",  // katakana
+        "\x81\x5B",  // prolonged sound mark
+        "\x81\x40",  // full-width space
+        "\x88\x9F",  // kanji whose trail byte is also a lead byte
+        "\x83\x5C",  // katakana whose trail byte is a backslash
+        "\xB1",      // half-width katakana
+    };
+    constexpr int kCount = static_cast<int>(sizeof kPieces / sizeof kPieces[0]);
+    const int length = byte() % 24;
+    std::string out;
+    for (int i = 0; i < length && !done(); ++i) {
+        const uint8_t choice = byte();
+        if (choice < 64) {
+            out += choice == 0 ? 'x' : static_cast<char>(byte() | (choice & 1 ? 0x80 : 0) | 1);
+        } else {
+            out += kPieces[choice % kCount];
+        }
+    }
+    return out;
+}
 
-[[noreturn]] void Fail(const char* what) {
+void Fail(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
     std::abort();
 }
 
-// The reference: lines split by the same rule, kept as plain strings.
-std::vector<std::string> SplitLines(const std::string& text, std::vector<std::string> into, int line, int index) {
-    std::string tail = into[line].substr(index);
-    into[line].erase(index);
-    size_t start = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        const bool end = i == text.size();
-        const bool cr = !end && text[i] == '\r', lf = !end && text[i] == '\n';
-        if (!end && !cr && !lf)
-            continue;
-        into[line] += text.substr(start, i - start);
-        if (end)
-            break;
-        if (cr && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        into.insert(into.begin() + line + 1, std::string());
-        ++line;
-        start = i + 1;
-    }
-    into[line] += tail;
-    return into;
-}
-
-void CheckAgainst(const nimbet::Editor& editor, const std::vector<std::string>& reference) {
-    const nimbet::TextBuffer& buffer = editor.buffer();
-    if (buffer.lineCount() != static_cast<int>(reference.size()) || buffer.walkCount() != buffer.lineCount())
-        Fail("line count");
-    long long length = 0;
-    int n = 1;
-    for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next, ++n) {
-        if (std::string(line->text, static_cast<size_t>(line->length)) != reference[n - 1])
-            Fail("line bytes");
-        if (line->text[line->length] != '\0')
-            Fail("line terminator");
-        length += line->length;
-    }
-    if (editor.textLength() != length + 2LL * (n - 2))
-        Fail("text length");
-    // Carry-over kept incrementally must equal a full walk.
-    std::vector<int> kept;
-    for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next)
-        kept.insert(kept.end(), line->openAtStart, line->openAtStart + nimbet::kCarrySlots);
-    nimbet::RecomputeCarryOverAll(const_cast<nimbet::LineRecord*>(buffer.first()));
-    size_t i = 0;
-    for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next)
-        for (int k = 0; k < nimbet::kCarrySlots; ++k)
-            if (line->openAtStart[k] != kept[i++])
-                Fail("carry-over");
-}
-
-} // namespace
+} // namespace fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    nimbet::NoEvents events;
-    nimbet::Editor editor(events);
-    std::vector<std::string> reference{""};
-    Program program(data, size);
-    while (!program.done()) {
-        nimbet::TextBuffer& buffer = editor.buffer();
-        switch (program.byte() % 4) {
-        case 0: { // load a whole text
-            const std::string text = program.text();
-            editor.setText(text.c_str());
-            reference = SplitLines(text, {""}, 0, 0);
-            break;
-        }
-        case 1: { // insert text somewhere (on a character boundary or not: bytes are bytes here)
-            const int line = program.number(buffer.lineCount());
-            const int index = program.number(static_cast<int>(reference[line].size()) + 1);
-            const std::string text = program.text();
-            buffer.insertText(line + 1, index, text.data(), text.size(), false);
-            reference = SplitLines(text, reference, line, index);
-            break;
-        }
-        case 2: { // a line opens or closes a multi-line rule, as painting records it
-            nimbet::LineRecord* line = buffer.lineAt(program.number(buffer.lineCount()) + 1);
-            const int slot = program.number(nimbet::kCarrySlots);
-            (program.byte() & 1 ? line->openedHere : line->closedHere)[slot] = program.number(5) - 1;
-            nimbet::RecomputeCarryOver(line);
-            break;
-        }
-        default: { // marks and line access never fail inside the text
-            const int line = program.number(buffer.lineCount() + 2) - 1;
-            editor.setMark(line, program.number(4));
-            if ((editor.lineData(line) != nullptr) != (line >= 1 && line <= buffer.lineCount()))
-                Fail("line data outside the text");
-            break;
-        }
-        }
-        CheckAgainst(editor, reference);
-    }
+    fuzz::Program program(data, size);
+    if (program.byte() & 1)
+        fuzz::RunBufferProgram(program);
+    else
+        fuzz::RunEditorProgram(program);
     return 0;
 }

@@ -55,3 +55,19 @@ TEST(DropRules, DropPlaceAfterRemovingTheMovedSelection) {
     EXPECT_FALSE(PlaceInsideSelection({2, 2}, start, finish));
     EXPECT_FALSE(PlaceInsideSelection({4, 6}, start, finish));
 }
+
+TEST(DropRules, EffectFitsWhatTheSourceAllows) {
+    struct Row {
+        DropEffect wanted;
+        bool copy, move;
+        DropEffect expected;
+    } rows[] = {
+        {DropEffect::Move, true, true, DropEffect::Move},   {DropEffect::Copy, true, true, DropEffect::Copy},
+        {DropEffect::Move, true, false, DropEffect::Copy},  {DropEffect::Copy, false, true, DropEffect::Move},
+        {DropEffect::Move, false, false, DropEffect::None}, {DropEffect::None, true, true, DropEffect::None},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(r.wanted) << " copy " << r.copy << " move " << r.move);
+        EXPECT_EQ(FitAllowedEffects(r.wanted, r.copy, r.move), r.expected);
+    }
+}

@@ -74,3 +74,15 @@ TEST(EditorIndent, TabAndShiftTabWorkOnSelectedLines) {
     ASSERT_EQ(s.editor.redo(), NIMBET_OK);
     EXPECT_EQ(s.text(), "\tab\n\tcd");
 }
+
+TEST(EditorIndent, UnindentKeepsTheViewInsideTheText) {
+    // Eleven tabs and a letter fill two rows of 43 columns; one tab less fits in one.
+    SketchEditor s;
+    s.load("[" + std::string(11, '\t') + "x|");
+    s.editor.setWrapping(true, 0);
+    ASSERT_EQ(s.editor.totalRows(), 2);
+    s.editor.setTopLine(2);
+    ASSERT_EQ(s.editor.unindent(), NIMBET_OK);
+    EXPECT_EQ(s.editor.totalRows(), 1);
+    EXPECT_EQ(s.editor.caret().topLine, 1);
+}

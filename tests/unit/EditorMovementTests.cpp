@@ -169,6 +169,16 @@ TEST(EditorMovement, TheViewFollowsTheCaret) {
     EXPECT_EQ(s.events.repaintKinds.back(), Repaint::Light) << "only the caret moved";
     s.editor.keyDown(EditorKey::Home, false, false);
     EXPECT_EQ(s.editor.caret().firstColumn, 1);
+
+    // Selecting with Shift repaints only the lines between the old and the new caret line.
+    s.events.clear();
+    ASSERT_EQ(s.editor.setCaretLine(5), NIMBET_OK);
+    s.events.clear();
+    s.editor.keyDown(EditorKey::Down, true, false);
+    s.editor.keyDown(EditorKey::Up, true, false);
+    s.editor.keyDown(EditorKey::Right, true, false);
+    EXPECT_EQ(s.events.lineRepaints, (std::vector<std::pair<int, int>>{{5, 6}, {5, 6}, {5, 5}}));
+    EXPECT_TRUE(s.events.repaintKinds.empty());
 }
 
 TEST(EditorMovement, WrappedLinesMoveByDisplayRows) {
@@ -193,4 +203,36 @@ TEST(EditorMovement, WrappedLinesMoveByDisplayRows) {
     s.editor.setWrapping(false, 0);
     EXPECT_EQ(s.editor.buffer().first()->rows, 1);
     EXPECT_EQ(s.editor.totalRows(), 2);
+}
+
+TEST(EditorMovement, RecountingWrappedRowsKeepsTheTopLine) {
+    SketchEditor s;
+    s.load(std::string(100, 'a') + "\n" + std::string(100, 'b') + "\n" + std::string(100, 'c') + "\nd");
+    s.editor.setWrapping(true, 0); // 43 columns: 3 rows per long line
+    s.editor.setTopLine(7);        // the first row of line 3
+    struct Case {
+        int lineNumberWidth;
+        int top; // first row of line 3 with that many columns
+    } cases[] = {
+        {214, 11}, // 22 columns: 5 rows per long line
+        {0, 7},    // 49 columns: 3 rows
+        {-1, 0},   // (refused: nothing changes)
+        {130, 9},  // 33 columns: 4 rows
+        {50, 7},   // 43 columns: 3 rows
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lineNumberWidth);
+        if (c.lineNumberWidth < 0) {
+            EXPECT_EQ(s.editor.setMetric(kMetricLineNumberWidth, c.lineNumberWidth), NIMBET_BADARG);
+            continue;
+        }
+        ASSERT_EQ(s.editor.setMetric(kMetricLineNumberWidth, c.lineNumberWidth), NIMBET_OK);
+        EXPECT_EQ(s.editor.caret().topLine, c.top);
+        EXPECT_LE(s.editor.caret().topLine, s.editor.totalRows());
+    }
+    // Switching wrapping off and on keeps it too.
+    s.editor.setWrapping(false, 0);
+    EXPECT_EQ(s.editor.caret().topLine, 3);
+    s.editor.setWrapping(true, 0);
+    EXPECT_EQ(s.editor.caret().topLine, 7);
 }

@@ -1,6 +1,8 @@
 // Entry of the Nimbet test driver: binds Nimbet.dll by ordinal and runs the tests.
 #include <gtest/gtest.h>
 
+#include <ole2.h>
+
 #include "DriverSupport.h"
 
 namespace {
@@ -44,6 +46,7 @@ RecordingParent::~RecordingParent() { DestroyWindow(hwnd_); }
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    OleInitialize(nullptr); // as in the host program, whose thread has OLE for drag-and-drop
     if (!g_binding.load("Nimbet.dll")) {
         std::fprintf(stderr, "Nimbet.dll could not be loaded or an ordinal is missing\n");
         return 1;
