@@ -46,6 +46,9 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     int TwoPaneKind() const { return mode_.twoPaneKind; }
     // Copies the state that is saved at close into the settings.
     void StoreCloseState();
+    // Removes the preview file (at close and before another file is opened),
+    // unless it is the document itself.
+    void DeletePreviewFile();
     // Enter in the FTP path fields, Tab into the editor, and Right and Down
     // into the editor in two-pane display.
     bool PreTranslateKey(MSG& msg) override;

@@ -124,8 +124,10 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryFtpSplit:
         return ftpSplit_;
     case automation::kQuerySelectionStart: {
-        int from = 0, to = 0;
-        return editorApi_.NimbetGetSelB(editor, &from, &to) == NIMBET_OK ? from : -2;
+        // The result only says whether a selection exists; the offsets come either way.
+        int from = -2, to = -2;
+        editorApi_.NimbetGetSelB(editor, &from, &to);
+        return from;
     }
     case automation::kQueryBrowserCalls:
         return arg >= 0 && arg < CWebBrowser2::kOperationCount

@@ -52,11 +52,14 @@ void CQuiltmarkView::InsertTabCharacter() {
 
 void CQuiltmarkView::MoveCaretForKey(ViewKey key) {
     const int editor = EditorHost::kEditorId;
+    // Both reads report whether a selection exists; without one they give
+    // the caret, which is just as good here.
     CaretFacts facts{};
     int startLine = 0, startPos = 0, to = 0;
-    if (editorApi_.NimbetGetSelA(editor, &startLine, &startPos, &facts.endLine, &facts.endPos) != NIMBET_OK ||
-        editorApi_.NimbetGetSelB(editor, &facts.selectionStart, &to) != NIMBET_OK)
-        return;
+    editorApi_.NimbetGetSelA(editor, &startLine, &startPos, &facts.endLine, &facts.endPos);
+    editorApi_.NimbetGetSelB(editor, &facts.selectionStart, &to);
+    if (facts.endLine < 1 || facts.selectionStart < 1)
+        return; // no editor to ask
     facts.endLineLength = editorApi_.NimbetGetLineLen(editor, facts.endLine);
     facts.lineCount = editorApi_.NimbetGetLines(editor);
     facts.nextLineLength =
@@ -110,7 +113,7 @@ void CQuiltmarkView::OnDropFiles(HDROP drop) {
 void CQuiltmarkView::OpenDroppedFile(const std::string& path) {
     if (IsModified())
         return;
-    DeleteFileA(previewPath_.c_str());
+    DeletePreviewFile();
     OpenDocumentFile(path);
 }
 

@@ -72,6 +72,13 @@ void CQuiltmarkView::NavigatePreview() {
     browser_.Navigate(previewPath_);
 }
 
+void CQuiltmarkView::DeletePreviewFile() {
+    // A document that is itself named like the preview file is never removed.
+    if (previewPath_.empty() || lstrcmpiA(previewPath_.c_str(), currentPath_.c_str()) == 0)
+        return;
+    DeleteFileA(previewPath_.c_str());
+}
+
 void CQuiltmarkView::RefreshPreviewCommand() {
     // Alt+R acts only in the two-pane display that waits for it.
     if (!mode_.RefreshesOnAltR())
