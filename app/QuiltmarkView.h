@@ -5,9 +5,9 @@
 // almost every menu and toolbar command.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <array>
 #include <string>

@@ -27,12 +27,16 @@ constexpr const char* kMailAddress = "mailto:author@quiltmark.example.jp";
 // A shell result of 32 or less is a failure.
 constexpr INT_PTR kShellFailureLimit = 32;
 
+// The browser-call query hands its argument to the browser as an operation.
+static_assert(automation::kBrowserNavigate == CWebBrowser2::kNavigate &&
+              automation::kBrowserRefresh == CWebBrowser2::kRefresh &&
+              automation::kBrowserBack == CWebBrowser2::kGoBack &&
+              automation::kBrowserForward == CWebBrowser2::kGoForward);
+
 } // namespace
 
 void CQuiltmarkView::AddCommands() {
-    auto edit = [this](int id) {
-        return [this, id] { host_.EditCommand(id, mode_); };
-    };
+    auto edit = [this](int id) { return [this, id] { host_.EditCommand(id, mode_); }; };
     commands_.Add(ID_EDIT_UNDO, "edit.undo", edit(ID_EDIT_UNDO))
         .Add(ID_EDIT_REDO, "edit.redo", edit(ID_EDIT_REDO))
         .Add(ID_EDIT_CUT, "edit.cut", edit(ID_EDIT_CUT))
@@ -139,8 +143,9 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
         return static_cast<LRESULT>(browser_.LastNavigateAddress().size());
     case automation::kQueryNavigateByte: {
         const std::string& address = browser_.LastNavigateAddress();
-        return arg >= 0 && static_cast<size_t>(arg) < address.size() ? static_cast<unsigned char>(address[arg])
-                                                                     : -1;
+        return arg >= 0 && static_cast<size_t>(arg) < address.size()
+                   ? static_cast<unsigned char>(address[arg])
+                   : -1;
     }
     case automation::kQueryPings:
         return pings_;

@@ -22,7 +22,8 @@ bool CQuiltmarkView::PreTranslateKey(MSG& msg) {
     else if (msg.hwnd == Item(IDC_REMOTE_PATH))
         target = KeyTarget::RemotePath;
 
-    const ViewKey key = ClassifyViewKey(static_cast<int>(msg.wParam), target, mode_.twoPaneOn, GetKeyState(VK_SHIFT) < 0);
+    const ViewKey key =
+        ClassifyViewKey(static_cast<int>(msg.wParam), target, mode_.twoPaneOn, GetKeyState(VK_SHIFT) < 0);
     switch (key) {
     case ViewKey::PathEnter:
         return OnPathEnter(target == KeyTarget::LocalPath ? IDC_LOCAL_PATH : IDC_REMOTE_PATH);

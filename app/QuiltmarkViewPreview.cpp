@@ -58,8 +58,8 @@ void CQuiltmarkView::WritePreview(const std::string& text) {
 }
 
 void CQuiltmarkView::ReportPreviewFailure(const WriteFailure& failure) {
-    const std::string message = LoadResourceString(Instance(), IDS_PREVIEW_NOT_WRITTEN) + "\n\n" + previewPath_ +
-                                "\n" + LoadResourceString(Instance(), IDS_WRITE_REASON) +
+    const std::string message = LoadResourceString(Instance(), IDS_PREVIEW_NOT_WRITTEN) + "\n\n" +
+                                previewPath_ + "\n" + LoadResourceString(Instance(), IDS_WRITE_REASON) +
                                 LoadResourceString(Instance(), ProblemText(ProblemOf(failure))) + "\n\n" +
                                 LoadResourceString(Instance(), IDS_PREVIEW_TEXT_KEPT);
     MessageBoxA(frame_.Hwnd(), message.c_str(), LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(),

@@ -197,7 +197,8 @@ std::string AppSession::MessageText(HWND box) {
 }
 
 void AppSession::PressOk(HWND box) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
 
@@ -246,8 +247,8 @@ bool AppSession::DropFiles(const std::vector<std::string>& paths) const {
     for (const std::string& path : paths)
         block += path + '\0';
     block += '\0';
-    void* remote = VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (!remote || !WriteProcessMemory(process_.hProcess, remote, block.data(), block.size(), nullptr))
         return false;
     return PostMessageA(View(), WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;

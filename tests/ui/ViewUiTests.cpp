@@ -4,8 +4,8 @@
 // itself, and dropped files.
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -145,7 +145,9 @@ TEST(QuiltmarkModes, PanesAndBarsInBothDirectionsFollowTheirDrags) {
         const int w = client.right, h = client.bottom;
         int split = sideways ? w / 2 : h / 2;
         int second = sideways ? w / 2 - 4 : h / 2 - 3;
-        const auto expected = [&] { return sideways ? SideBySide(h, split, second) : Stacked(w, split, second); };
+        const auto expected = [&] {
+            return sideways ? SideBySide(h, split, second) : Stacked(w, split, second);
+        };
         {
             SCOPED_TRACE("laid out");
             ExpectPanes(PanesOf(app, barId), expected());

@@ -16,12 +16,9 @@ TEST(ViewMode, TogglesAndTabsFollowTheModeTable) {
         int kind;
     };
     const std::vector<std::vector<Step>> sequences = {
-        {{'Z', true, 1}, {'Z', false, 0}},
-        {{'Z', true, 1}, {'X', true, 2}},
-        {{'X', true, 2}, {'Z', true, 1}},
-        {{'X', true, 2}, {'X', false, 0}},
-        {{'Z', true, 1}, {'1', false, 0}},
-        {{'X', true, 2}, {'0', false, 0}, {'X', true, 2}},
+        {{'Z', true, 1}, {'Z', false, 0}}, {{'Z', true, 1}, {'X', true, 2}},
+        {{'X', true, 2}, {'Z', true, 1}},  {{'X', true, 2}, {'X', false, 0}},
+        {{'Z', true, 1}, {'1', false, 0}}, {{'X', true, 2}, {'0', false, 0}, {'X', true, 2}},
     };
     for (size_t i = 0; i < sequences.size(); ++i) {
         SCOPED_TRACE(i);
@@ -51,12 +48,9 @@ TEST(ViewMode, RefreshRulesFollowTheKind) {
         ViewMode mode;
         bool everyChange, altR, editor;
     } cases[] = {
-        {{kSourceTab, false, 0}, false, false, true},
-        {{kPreviewTab, false, 0}, false, false, false},
-        {{kFtpTab, false, 0}, false, false, false},
-        {{kPreviewTab, true, 1}, true, false, true},
-        {{kFtpTab, true, 2}, false, true, true},
-        {{kSourceTab, true, 0}, false, false, true},
+        {{kSourceTab, false, 0}, false, false, true}, {{kPreviewTab, false, 0}, false, false, false},
+        {{kFtpTab, false, 0}, false, false, false},   {{kPreviewTab, true, 1}, true, false, true},
+        {{kFtpTab, true, 2}, false, true, true},      {{kSourceTab, true, 0}, false, false, true},
         {{kSourceTab, false, 2}, false, false, true}, // a kind without two panes does nothing
     };
     for (const auto& c : cases) {
@@ -75,10 +69,10 @@ TEST(ViewMode, DroppedFileDependsOnWhatShows) {
         bool folder, connected;
         DropAction action;
     } cases[] = {
-        {source, false, false, DropAction::OpenDocument},  {source, true, false, DropAction::RefuseFolder},
-        {twoPane, false, true, DropAction::OpenDocument},  {preview, false, true, DropAction::Ignore},
-        {preview, true, false, DropAction::RefuseFolder},  {ftp, false, true, DropAction::Upload},
-        {ftp, false, false, DropAction::Ignore},           {ftp, true, true, DropAction::RefuseFolder},
+        {source, false, false, DropAction::OpenDocument}, {source, true, false, DropAction::RefuseFolder},
+        {twoPane, false, true, DropAction::OpenDocument}, {preview, false, true, DropAction::Ignore},
+        {preview, true, false, DropAction::RefuseFolder}, {ftp, false, true, DropAction::Upload},
+        {ftp, false, false, DropAction::Ignore},          {ftp, true, true, DropAction::RefuseFolder},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

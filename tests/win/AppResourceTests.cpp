@@ -296,7 +296,8 @@ TEST(Toolbar, ButtonsImagesAndTabImages) {
     for (int cursor : {30980, 30981}) {
         SCOPED_TRACE(cursor);
         EXPECT_NE(FindResourceA(Program(), MAKEINTRESOURCEA(cursor), RT_GROUP_CURSOR), nullptr);
-        EXPECT_NE(LoadImageA(Program(), MAKEINTRESOURCEA(cursor), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE), nullptr);
+        EXPECT_NE(LoadImageA(Program(), MAKEINTRESOURCEA(cursor), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE),
+                  nullptr);
     }
 }
 
