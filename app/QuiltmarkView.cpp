@@ -278,6 +278,9 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case automation::kPingMessage:
         ++pings_;
         return true;
+    case kShowPreviewReportMessage:
+        ShowPendingPreviewReport();
+        return true;
     default:
         return false;
     }

@@ -5,9 +5,10 @@
 // almost every menu and toolbar command.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <array>
 #include <string>
@@ -31,6 +32,9 @@ class ProfileStore;
 
 class CQuiltmarkView : public FormView, private EditorHostSite {
   public:
+    // Posted to itself: shows the message about a preview that could not be written.
+    static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
+
     CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
                    std::string programFolder);
     ~CQuiltmarkView() override;
@@ -80,6 +84,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void WritePreview();
     void WritePreview(const std::string& text);
     void ReportPreviewFailure(const WriteFailure& failure);
+    void ShowPendingPreviewReport();
     void NavigatePreview();
     void RefreshPreviewCommand();
     void RunToolCommand(int index);
@@ -133,6 +138,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     CSplitterX sideBar_;
     CSplitterY stackedBar_;
     FailureNotice previewNotice_;
+    std::string pendingPreviewReport_;
 
     // Document state
     std::string programFolder_;

@@ -58,10 +58,23 @@ void CQuiltmarkView::WritePreview(const std::string& text) {
 }
 
 void CQuiltmarkView::ReportPreviewFailure(const WriteFailure& failure) {
-    const std::string message = LoadResourceString(Instance(), IDS_PREVIEW_NOT_WRITTEN) + "\n\n" +
-                                previewPath_ + "\n" + LoadResourceString(Instance(), IDS_WRITE_REASON) +
-                                LoadResourceString(Instance(), ProblemText(ProblemOf(failure))) + "\n\n" +
-                                LoadResourceString(Instance(), IDS_PREVIEW_TEXT_KEPT);
+    // Writes happen inside the editor's change notification; the message is
+    // shown once that has returned, so that no modal loop runs in the middle
+    // of an edit.
+    const bool posted = !pendingPreviewReport_.empty();
+    pendingPreviewReport_ = LoadResourceString(Instance(), IDS_PREVIEW_NOT_WRITTEN) + "\n\n" + previewPath_ +
+                            "\n" + LoadResourceString(Instance(), IDS_WRITE_REASON) +
+                            LoadResourceString(Instance(), ProblemText(ProblemOf(failure))) + "\n\n" +
+                            LoadResourceString(Instance(), IDS_PREVIEW_TEXT_KEPT);
+    if (!posted)
+        PostMessageA(Hwnd(), kShowPreviewReportMessage, 0, 0);
+}
+
+void CQuiltmarkView::ShowPendingPreviewReport() {
+    if (pendingPreviewReport_.empty())
+        return;
+    const std::string message = std::move(pendingPreviewReport_);
+    pendingPreviewReport_.clear();
     MessageBoxA(frame_.Hwnd(), message.c_str(), LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }
