@@ -15,14 +15,32 @@ inline constexpr const char* kViewClass = "QuiltmarkView";
 inline constexpr unsigned kQueryMessage = 0x8000 + 0x100; // WM_APP + 0x100
 
 enum Query : int {
-    kQueryCaretLine = 1,   // the editor's caret line
-    kQueryLineMark = 2,    // the mark of line lParam (0 when out of range)
-    kQueryLineCount = 3,   // the editor's line count
-    kQueryCurrentTab = 4,  // 0 source, 1 preview, 2 FTP
-    kQueryTwoPaneOn = 5,   // 1 while editor and preview are shown together
-    kQueryTwoPaneKind = 6, // 0 none, 1 real-time, 2 Alt+R
-    kQueryBookmark = 7,    // the line of bookmark lParam (0-4), -1 when unset
-    kQueryFtpSplit = 8,    // x position of the FTP tab's divider
+    kQueryCaretLine = 1,       // the editor's caret line
+    kQueryLineMark = 2,        // the mark of line lParam (0 when out of range)
+    kQueryLineCount = 3,       // the editor's line count
+    kQueryCurrentTab = 4,      // 0 source, 1 preview, 2 FTP
+    kQueryTwoPaneOn = 5,       // 1 while editor and preview are shown together
+    kQueryTwoPaneKind = 6,     // 0 none, 1 real-time, 2 Alt+R
+    kQueryBookmark = 7,        // the line of bookmark lParam (0-4), -1 when unset
+    kQueryFtpSplit = 8,        // x position of the FTP tab's divider
+    kQuerySelectionStart = 9,  // through offset of the selection start (the caret when nothing is selected)
+    kQueryBrowserCalls = 10,   // how often the preview browser was asked to do lParam (a BrowserOperation)
+    kQueryBrowserHosted = 11,  // 1 when the browser control object exists (it may still fail to render)
+    kQueryNavigateLength = 12, // length of the address most recently navigated to
+    kQueryNavigateByte = 13,   // byte lParam (from 0) of that address, -1 past its end
+    kQueryPings = 14,          // how many kPingMessage the view has received
 };
+
+enum BrowserOperation : int {
+    kBrowserNavigate = 0,
+    kBrowserRefresh = 1,
+    kBrowserBack = 2,
+    kBrowserForward = 3
+};
+
+// Posted to the view (no parameters): counted, nothing else. Because posted
+// messages are handled in order, a driver that has posted keys and then sees
+// the count grow knows the keys have been handled.
+inline constexpr unsigned kPingMessage = kQueryMessage + 1;
 
 } // namespace quiltmark::automation

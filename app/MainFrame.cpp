@@ -74,6 +74,7 @@ void CMainFrame::ApplyBarSettings(Settings& settings) {
 
 void CMainFrame::OnClose() {
     if (view_) {
+        view_->DeletePreviewFile();
         Settings& settings = view_->Config();
         view_->StoreCloseState();
         RECT outer{};

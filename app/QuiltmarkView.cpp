@@ -13,6 +13,7 @@
 #include "MainFrame.h"
 #include "MenuTexts.h"
 #include "PathRules.h"
+#include "PreviewFile.h"
 #include "RecentFiles.h"
 #include "ResourceText.h"
 #include "SettingsIo.h"
@@ -22,7 +23,6 @@ namespace quiltmark {
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
-constexpr const char* kPreviewFileName = "tmp_preview.html";
 
 bool ReadFileBytes(const std::string& path, std::string& out) {
     FILE* file = std::fopen(path.c_str(), "rb");
@@ -68,7 +68,10 @@ CQuiltmarkView::~CQuiltmarkView() {
 
 bool CQuiltmarkView::Create(HWND frame) {
     RegisterViewClass(Instance());
-    return FormView::Create(frame);
+    if (!FormView::Create(frame))
+        return false;
+    DragAcceptFiles(Hwnd(), TRUE);
+    return true;
 }
 
 void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
@@ -85,10 +88,13 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     layoutReady_ = true;
 
     // The view's own initialisation.
-    host_.Create(Hwnd(), profile_, settings_, twoPaneOn_);
+    host_.Create(Hwnd(), profile_, settings_, mode_.twoPaneOn);
     SetUpTabs();
+    CreateBrowser();
     ReadDocumentSettings(profile_, settings_, !commandLineFile.empty());
     LoadStartupDocument(commandLineFile);
+    NavigatePreview();
+    AttachSplitters();
     ReadFtpSettings(profile_, settings_, documentFolder_);
     SetUpFtpControls();
     ReadUserTagSettings(profile_, settings_);
@@ -98,8 +104,8 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     WriteTitleSetting(profile_, settings_, currentPath_.empty() ? documentFolder_ : currentPath_);
 
     ReadTwoPaneSettings(profile_, settings_);
-    twoPaneOn_ = settings_.isMyDev != 0;
-    twoPaneKind_ = settings_.isMyRealTime;
+    mode_.twoPaneOn = settings_.isMyDev != 0;
+    mode_.twoPaneKind = settings_.isMyRealTime;
     splitDirection_ = settings_.isMyHowRL;
     ShowCurrentMode();
 }
@@ -130,8 +136,8 @@ void CQuiltmarkView::SetUpFtpControls() {
 
 void CQuiltmarkView::LoadStartupDocument(const std::string& commandLineFile) {
     if (!commandLineFile.empty()) {
-        previewPath_ = FolderOf(commandLineFile) + kPreviewFileName;
-        if (OpenStartupFile(commandLineFile))
+        previewPath_ = PreviewFilePath(FolderOf(commandLineFile));
+        if (OpenDocumentFile(commandLineFile))
             return;
         // An unreadable file leaves an empty, unnamed document in its folder.
         const std::string folder = FolderOf(commandLineFile);
@@ -142,11 +148,11 @@ void CQuiltmarkView::LoadStartupDocument(const std::string& commandLineFile) {
             documentFolder_ = programFolder_;
     }
     currentPath_.clear();
-    previewPath_ = documentFolder_ + kPreviewFileName;
+    previewPath_ = PreviewFilePath(documentFolder_);
     SetDocument("", documentFolder_);
 }
 
-bool CQuiltmarkView::OpenStartupFile(const std::string& path) {
+bool CQuiltmarkView::OpenDocumentFile(const std::string& path) {
     AddRecentFile(settings_.recentFiles, path);
     WriteSettings(
         profile_, settings_,
@@ -160,7 +166,7 @@ bool CQuiltmarkView::OpenStartupFile(const std::string& path) {
     }
     currentPath_ = path;
     documentFolder_ = FolderOf(path);
-    previewPath_ = documentFolder_ + kPreviewFileName;
+    previewPath_ = PreviewFilePath(documentFolder_);
     SetDocument(TextFromFileBytes(bytes), path);
     return true;
 }
@@ -174,7 +180,9 @@ void CQuiltmarkView::SetDocument(const std::string& text, const std::string& pat
     fullTitle_ = path;
     savedText_ = text;
     SetFrameTitle(fullTitle_);
-    if (currentTab_ == kFtpTab && !twoPaneOn_)
+    WritePreview();
+    NavigatePreview();
+    if (mode_.currentTab == kFtpTab && !mode_.twoPaneOn)
         SelectTab(kSourceTab);
 }
 
@@ -189,13 +197,17 @@ std::string CQuiltmarkView::EditorText() {
     return std::string(buffer.data());
 }
 
+bool CQuiltmarkView::IsModified() {
+    return EditorText() != savedText_;
+}
+
 void CQuiltmarkView::SetFrameTitle(const std::string& title) {
     SetWindowTextA(frame_.Hwnd(), title.c_str());
 }
 
 void CQuiltmarkView::StoreCloseState() {
-    settings_.isMyDev = twoPaneOn_ ? 1 : 0;
-    settings_.isMyRealTime = twoPaneKind_;
+    settings_.isMyDev = mode_.twoPaneOn ? 1 : 0;
+    settings_.isMyRealTime = mode_.twoPaneKind;
     settings_.ftpSplit = ftpSplit_;
     settings_.overWrite = IsDlgButtonChecked(Hwnd(), IDC_NO_OVERWRITE) == BST_CHECKED ? 1 : 0;
     settings_.fileDir = documentFolder_;
@@ -220,9 +232,7 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_TAB && header->code == TCN_SELCHANGE) {
-            currentTab_ = static_cast<int>(SendMessageA(Item(IDC_TAB), TCM_GETCURSEL, 0, 0));
-            twoPaneOn_ = false;
-            twoPaneKind_ = 0;
+            mode_.SelectTab(static_cast<int>(SendMessageA(Item(IDC_TAB), TCM_GETCURSEL, 0, 0)));
             ShowCurrentMode();
             return true;
         }
@@ -233,6 +243,9 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case NIMBET_NOTIFY_CONTEXTMENU:
         ShowEditorMenu();
+        return true;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return true;
     case WM_COMMAND:
         // Menu items of the editor's menu and clicks on the form's buttons.
@@ -246,7 +259,7 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         result = SendMessageA(frame_.Hwnd(), message, wParam, lParam);
         return true;
     case WM_SETFOCUS:
-        if (currentTab_ == kSourceTab || twoPaneOn_) {
+        if (mode_.EditorActive()) {
             editorApi_.NimbetSetFocus(EditorHost::kEditorId);
             return true;
         }
@@ -261,6 +274,12 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case automation::kQueryMessage:
         result = AnswerQuery(wParam, lParam);
+        return true;
+    case automation::kPingMessage:
+        ++pings_;
+        return true;
+    case kShowPreviewReportMessage:
+        ShowPendingPreviewReport();
         return true;
     default:
         return false;

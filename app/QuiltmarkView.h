@@ -6,7 +6,9 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
 #include <string>
@@ -15,8 +17,13 @@
 #include "EditorHost.h"
 #include "FormView.h"
 #include "NimbetEditorApi.h"
+#include "PreviewFile.h"
 #include "Settings.h"
+#include "Splitter.h"
+#include "ViewKeys.h"
 #include "ViewLayout.h"
+#include "ViewMode.h"
+#include "WebBrowser2.h"
 
 namespace quiltmark {
 
@@ -25,9 +32,8 @@ class ProfileStore;
 
 class CQuiltmarkView : public FormView, private EditorHostSite {
   public:
-    static constexpr int kSourceTab = 0;
-    static constexpr int kPreviewTab = 1;
-    static constexpr int kFtpTab = 2;
+    // Posted to itself: shows the message about a preview that could not be written.
+    static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
 
     CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
                    std::string programFolder);
@@ -41,21 +47,30 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     CommandTable& Commands() { return commands_; }
     Settings& Config() { return settings_; }
     const std::array<std::string, kUserTagCount>& UserTagMenuTexts() const { return userTagMenuTexts_; }
-    int TwoPaneKind() const { return twoPaneKind_; }
+    int TwoPaneKind() const { return mode_.twoPaneKind; }
     // Copies the state that is saved at close into the settings.
     void StoreCloseState();
+    // Removes the preview file (at close and before another file is opened),
+    // unless it is the document itself.
+    void DeletePreviewFile();
+    // Enter in the FTP path fields, Tab into the editor, and Right and Down
+    // into the editor in two-pane display.
+    bool PreTranslateKey(MSG& msg) override;
 
   private:
     // Start-up
     void SetUpTabs();
     void SetUpFtpControls();
     void LoadStartupDocument(const std::string& commandLineFile);
-    bool OpenStartupFile(const std::string& path);
+    bool OpenDocumentFile(const std::string& path);
     void SetDocument(const std::string& text, const std::string& path);
     std::string EditorText();
     void SetFrameTitle(const std::string& title);
 
+    bool IsModified();
+
     // Modes and layout (QuiltmarkViewModes.cpp)
+    void AttachSplitters();
     void ShowCurrentMode();
     void Layout();
     void SelectTab(int tab);
@@ -63,6 +78,25 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void MovePanes(int barId, int distance);
     void ShowControl(int id, bool show);
     void Place(int id, const Rect& r);
+
+    // Preview file, browser and external tools (QuiltmarkViewPreview.cpp)
+    void CreateBrowser();
+    void WritePreview();
+    void WritePreview(const std::string& text);
+    void ReportPreviewFailure(const WriteFailure& failure);
+    void ShowPendingPreviewReport();
+    void NavigatePreview();
+    void RefreshPreviewCommand();
+    void RunToolCommand(int index);
+
+    // Keys and dropped files (QuiltmarkViewInput.cpp)
+    void InsertTabCharacter();
+    void MoveCaretForKey(ViewKey key);
+    bool OnPathEnter(int editId);
+    void OnDropFiles(HDROP drop);
+    void OpenDroppedFile(const std::string& path);
+    void UploadDroppedFile(const std::string& path);
+    bool FtpConnected() const;
 
     // Notifications and commands (QuiltmarkViewCommands.cpp)
     void AddCommands();
@@ -77,8 +111,8 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // EditorHostSite
     void WarnOldLibrary() override;
     void FocusSourceTab() override;
-    void BrowserBack() override {}
-    void BrowserForward() override {}
+    void BrowserBack() override { browser_.GoBack(); }
+    void BrowserForward() override { browser_.GoForward(); }
 
     ProfileStore& profile_;
     CMainFrame& frame_;
@@ -89,15 +123,22 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     HIMAGELIST tabImages_ = nullptr;
 
     // View state
-    int currentTab_ = kSourceTab;
-    bool twoPaneOn_ = false;
-    int twoPaneKind_ = 0;
+    ViewMode mode_;
     int splitDirection_ = 1; // 1 side by side, otherwise one above the other
     TwoPaneGeometry panes_;
     int ftpSplit_ = kDefaultWindowWidth / 2;
     int clientWidth_ = kDefaultWindowWidth;
     bool layoutReady_ = false;
     std::array<std::string, kUserTagCount> userTagMenuTexts_;
+    int pings_ = 0;
+
+    // The preview browser (control 1002) and the three splitter bars
+    CWebBrowser2 browser_;
+    CSplitterX ftpBar_;
+    CSplitterX sideBar_;
+    CSplitterY stackedBar_;
+    FailureNotice previewNotice_;
+    std::string pendingPreviewReport_;
 
     // Document state
     std::string programFolder_;

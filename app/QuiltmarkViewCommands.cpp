@@ -1,7 +1,7 @@
 // The view's command table and the notifications from the editor: editing
-// commands, bookmarks, the editor font, tabs, two-pane toggles and the help
-// commands; the text-change and context-menu notifications; the queries that
-// outside programs may send.
+// commands, bookmarks, the editor font, tabs, two-pane toggles, the preview
+// refresh, the external tools and the help commands; the text-change and
+// context-menu notifications; the queries that outside programs may send.
 #include "QuiltmarkView.h"
 
 #include <algorithm>
@@ -27,12 +27,16 @@ constexpr const char* kMailAddress = "mailto:author@quiltmark.example.jp";
 // A shell result of 32 or less is a failure.
 constexpr INT_PTR kShellFailureLimit = 32;
 
+// The browser-call query hands its argument to the browser as an operation.
+static_assert(automation::kBrowserNavigate == CWebBrowser2::kNavigate &&
+              automation::kBrowserRefresh == CWebBrowser2::kRefresh &&
+              automation::kBrowserBack == CWebBrowser2::kGoBack &&
+              automation::kBrowserForward == CWebBrowser2::kGoForward);
+
 } // namespace
 
 void CQuiltmarkView::AddCommands() {
-    auto edit = [this](int id) {
-        return [this, id] { host_.EditCommand(id, ViewMode{currentTab_, twoPaneOn_}); };
-    };
+    auto edit = [this](int id) { return [this, id] { host_.EditCommand(id, mode_); }; };
     commands_.Add(ID_EDIT_UNDO, "edit.undo", edit(ID_EDIT_UNDO))
         .Add(ID_EDIT_REDO, "edit.redo", edit(ID_EDIT_REDO))
         .Add(ID_EDIT_CUT, "edit.cut", edit(ID_EDIT_CUT))
@@ -49,11 +53,13 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_VIEW_TAB_PREVIEW, "view.tabPreview", [this] { SelectTab(kPreviewTab); })
         .Add(ID_VIEW_TAB_FTP, "view.tabFtp", [this] { SelectTab(kFtpTab); })
         .Add(
-            ID_VIEW_SPLIT_REALTIME, "view.splitRealTime", [this] { ToggleTwoPane(1); }, {},
-            [this] { return twoPaneKind_ == 1; })
+            ID_VIEW_SPLIT_REALTIME, "view.splitRealTime", [this] { ToggleTwoPane(kTwoPaneRealTime); }, {},
+            [this] { return mode_.twoPaneKind == kTwoPaneRealTime; })
         .Add(
-            ID_VIEW_SPLIT_ALTR, "view.splitAltR", [this] { ToggleTwoPane(2); }, {},
-            [this] { return twoPaneKind_ == 2; });
+            ID_VIEW_SPLIT_ALTR, "view.splitAltR", [this] { ToggleTwoPane(kTwoPaneOnDemand); }, {},
+            [this] { return mode_.twoPaneKind == kTwoPaneOnDemand; })
+        .Add(ID_VIEW_REFRESH_PREVIEW, "view.refreshPreview", [this] { RefreshPreviewCommand(); });
+    commands_.AddRange(ID_TOOL_1, kToolCount, "tools.run", [this](int n) { RunToolCommand(n); });
 
     commands_.Add(ID_HELP_FAQ, "help.faq", [this] { OpenAddress(kFaqAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_HOMEPAGE, "help.homePage", [this] { OpenAddress(kHomePageAddress, IDS_BROWSER_FAILED); })
@@ -74,10 +80,17 @@ void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
 }
 
 void CQuiltmarkView::OnTextChanged(LPARAM barId, WPARAM distance) {
+    // The editor and the splitter bars share this message; both run the
+    // text-change handling, and a bar then moves the panes.
+    const std::string text = EditorText();
     // The title shows " *" while the text differs from the one last loaded.
-    SetFrameTitle(EditorText() == savedText_ ? fullTitle_ : fullTitle_ + " *");
+    SetFrameTitle(text == savedText_ ? fullTitle_ : fullTitle_ + " *");
+    if (mode_.RefreshesOnEveryChange()) {
+        WritePreview(text);
+        browser_.Refresh();
+    }
     if (barId == IDC_SPLIT_SIDE || barId == IDC_SPLIT_STACKED || barId == IDC_SPLIT_FTP)
-        MovePanes(static_cast<int>(barId), static_cast<int>(distance));
+        MovePanes(static_cast<int>(barId), static_cast<int>(static_cast<INT_PTR>(distance)));
 }
 
 void CQuiltmarkView::ShowEditorMenu() {
@@ -105,15 +118,37 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryLineCount:
         return editorApi_.NimbetGetLines(editor);
     case automation::kQueryCurrentTab:
-        return currentTab_;
+        return mode_.currentTab;
     case automation::kQueryTwoPaneOn:
-        return twoPaneOn_ ? 1 : 0;
+        return mode_.twoPaneOn ? 1 : 0;
     case automation::kQueryTwoPaneKind:
-        return twoPaneKind_;
+        return mode_.twoPaneKind;
     case automation::kQueryBookmark:
         return arg >= 0 && arg < Bookmarks::kCount ? host_.BookmarkSlots().Slot(arg) : -2;
     case automation::kQueryFtpSplit:
         return ftpSplit_;
+    case automation::kQuerySelectionStart: {
+        // The result only says whether a selection exists; the offsets come either way.
+        int from = -2, to = -2;
+        editorApi_.NimbetGetSelB(editor, &from, &to);
+        return from;
+    }
+    case automation::kQueryBrowserCalls:
+        return arg >= 0 && arg < CWebBrowser2::kOperationCount
+                   ? browser_.Calls(static_cast<CWebBrowser2::Operation>(arg))
+                   : -2;
+    case automation::kQueryBrowserHosted:
+        return browser_.HasBrowser() ? 1 : 0;
+    case automation::kQueryNavigateLength:
+        return static_cast<LRESULT>(browser_.LastNavigateAddress().size());
+    case automation::kQueryNavigateByte: {
+        const std::string& address = browser_.LastNavigateAddress();
+        return arg >= 0 && static_cast<size_t>(arg) < address.size()
+                   ? static_cast<unsigned char>(address[arg])
+                   : -1;
+    }
+    case automation::kQueryPings:
+        return pings_;
     default:
         return -2;
     }

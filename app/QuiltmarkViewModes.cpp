@@ -1,10 +1,14 @@
 // The view's modes: which tab shows, the two-pane arrangements of editor and
-// preview, and the layout of everything for the view's size.
+// preview, the layout of everything for the view's size, and the splitter
+// bars that move the panes.
 #include "QuiltmarkView.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
 namespace {
+
+// Every bar keeps this many pixels from the edges and the neighbours it moves.
+constexpr int kSplitterMargin = 50;
 
 constexpr int kFtpControls[] = {IDC_LOCAL_UP,    IDC_LOCAL_PATH,   IDC_LOCAL_LIST,   IDC_REMOTE_LIST,
                                 IDC_REMOTE_PATH, IDC_REMOTE_UP,    IDC_LOCAL_BROWSE, IDC_REMOTE_GO,
@@ -21,6 +25,22 @@ void CQuiltmarkView::Place(int id, const Rect& r) {
     MoveWindow(Item(id), r.x, r.y, r.width, r.height, TRUE);
 }
 
+void CQuiltmarkView::AttachSplitters() {
+    // The FTP divider resizes the two lists on either side of it; the bars
+    // between editor and preview move the panes through the view's 2024
+    // handler instead.
+    ftpBar_.Attach(Hwnd(), IDC_SPLIT_FTP);
+    ftpBar_.AddBefore(IDC_LOCAL_LIST);
+    ftpBar_.AddAfter(IDC_REMOTE_LIST);
+    sideBar_.Attach(Hwnd(), IDC_SPLIT_SIDE);
+    stackedBar_.Attach(Hwnd(), IDC_SPLIT_STACKED);
+    for (CSplitter* bar : {static_cast<CSplitter*>(&ftpBar_), static_cast<CSplitter*>(&sideBar_),
+                           static_cast<CSplitter*>(&stackedBar_)}) {
+        bar->SetMargins(kSplitterMargin, kSplitterMargin);
+        bar->Relayout();
+    }
+}
+
 void CQuiltmarkView::ShowCurrentMode() {
     const int editor = EditorHost::kEditorId;
     editorApi_.NimbetSetVisible(editor, 1);
@@ -33,16 +53,19 @@ void CQuiltmarkView::ShowCurrentMode() {
     for (int bar : {IDC_SPLIT_FTP, IDC_SPLIT_SIDE, IDC_SPLIT_STACKED})
         ShowControl(bar, false);
 
-    if (twoPaneOn_) {
+    if (mode_.twoPaneOn) {
         ShowControl(IDC_BROWSER, true);
         ShowControl(splitDirection_ == 1 ? IDC_SPLIT_SIDE : IDC_SPLIT_STACKED, true);
+        WritePreview();
     } else {
         ShowControl(IDC_TAB, true);
-        if (currentTab_ == kPreviewTab) {
+        if (mode_.currentTab == kPreviewTab) {
+            WritePreview();
             ShowControl(IDC_BROWSER, true);
             SetFocus(Item(IDC_BROWSER));
+            browser_.Refresh();
             editorApi_.NimbetSetVisible(editor, 0);
-        } else if (currentTab_ == kFtpTab) {
+        } else if (mode_.currentTab == kFtpTab) {
             for (int id : kFtpControls)
                 ShowControl(id, true);
             ShowControl(IDC_SPLIT_FTP, true);
@@ -59,7 +82,7 @@ void CQuiltmarkView::Layout() {
     const int w = client.right;
     const int h = client.bottom;
     const int editor = EditorHost::kEditorId;
-    if (twoPaneOn_) {
+    if (mode_.twoPaneOn) {
         const bool sideBySide = splitDirection_ == 1;
         panes_ = sideBySide ? SideBySideGeometry(w, h) : StackedGeometry(w, h);
         const PaneRects r = sideBySide ? SideBySideRects(panes_) : StackedRects(panes_);
@@ -78,23 +101,13 @@ void CQuiltmarkView::Layout() {
 }
 
 void CQuiltmarkView::SelectTab(int tab) {
-    currentTab_ = tab;
+    mode_.SelectTab(tab);
     SendMessageA(Item(IDC_TAB), TCM_SETCURSEL, tab, 0);
-    twoPaneOn_ = false;
-    twoPaneKind_ = 0;
     ShowCurrentMode();
 }
 
 void CQuiltmarkView::ToggleTwoPane(int kind) {
-    // Real-time (1) and Alt+R (2) each switch off from their own kind or from
-    // a two-pane display without a kind, and switch on from anything else.
-    if (twoPaneOn_ && (twoPaneKind_ == 0 || twoPaneKind_ == kind)) {
-        twoPaneOn_ = false;
-        twoPaneKind_ = 0;
-    } else {
-        twoPaneOn_ = true;
-        twoPaneKind_ = kind;
-    }
+    mode_.ToggleTwoPane(kind);
     ShowCurrentMode();
 }
 

@@ -84,6 +84,14 @@ LRESULT CSplitter::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(cursor);
         return TRUE;
     }
+    case WM_ERASEBKGND: {
+        // Etched statics draw only their edges; the rest of the bar gets the
+        // face colour here, as the parent does not paint under its controls.
+        RECT r;
+        GetClientRect(bar_, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
     case WM_LBUTTONDOWN:
         onLeftButtonDown(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         return 0;
@@ -207,5 +215,8 @@ void CSplitter::Relayout() {
         moveControl(beforeIds()[i], before[i]);
     for (size_t i = 0; i < after.size(); ++i)
         moveControl(afterIds()[i], after[i]);
-    InvalidateRect(parent_, nullptr, TRUE);
+    // The moves above did not repaint; the parent and every control on it
+    // (the bar itself included) are drawn anew, so no trace of the ghost or
+    // of the old places stays behind.
+    RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

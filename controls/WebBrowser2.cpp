@@ -7,10 +7,10 @@
 namespace {
 
 constexpr const char* kBrowserClassId = "{8856F961-340A-11D0-A96B-00C04FD705A2}";
-constexpr DISPID kNavigate = 500;
-constexpr DISPID kRefresh = -550;
-constexpr DISPID kGoBack = 100;
-constexpr DISPID kGoForward = 101;
+constexpr DISPID kNavigateId = 500;
+constexpr DISPID kRefreshId = -550;
+constexpr DISPID kGoBackId = 100;
+constexpr DISPID kGoForwardId = 101;
 
 using AtlAxWinInitFn = BOOL(WINAPI*)();
 using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
@@ -81,6 +81,7 @@ void CWebBrowser2::invoke(DISPID id, VARIANT* args, UINT count) {
 
 void CWebBrowser2::Navigate(const std::string& address) {
     lastAddress_ = address;
+    ++calls_[kNavigate];
     // Arguments go in reverse order: headers, post data, target frame, flags
     // (all empty), then the address.
     VARIANT args[5];
@@ -88,10 +89,21 @@ void CWebBrowser2::Navigate(const std::string& address) {
         VariantInit(&v);
     args[4].vt = VT_BSTR;
     args[4].bstrVal = ToBstr(address);
-    invoke(kNavigate, args, 5);
+    invoke(kNavigateId, args, 5);
     VariantClear(&args[4]);
 }
 
-void CWebBrowser2::Refresh() { invoke(kRefresh, nullptr, 0); }
-void CWebBrowser2::GoBack() { invoke(kGoBack, nullptr, 0); }
-void CWebBrowser2::GoForward() { invoke(kGoForward, nullptr, 0); }
+void CWebBrowser2::Refresh() {
+    ++calls_[kRefresh];
+    invoke(kRefreshId, nullptr, 0);
+}
+
+void CWebBrowser2::GoBack() {
+    ++calls_[kGoBack];
+    invoke(kGoBackId, nullptr, 0);
+}
+
+void CWebBrowser2::GoForward() {
+    ++calls_[kGoForward];
+    invoke(kGoForwardId, nullptr, 0);
+}

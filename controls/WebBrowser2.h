@@ -35,6 +35,9 @@ public:
     const std::string& LastNavigateAddress() const { return lastAddress_; }
     // HRESULT of the most recent dispatch call (S_OK, E_FAIL, ...).
     HRESULT LastResult() const { return lastResult_; }
+    // How often each operation was asked for, whatever the browser made of it.
+    enum Operation { kNavigate, kRefresh, kGoBack, kGoForward, kOperationCount };
+    int Calls(Operation operation) const { return calls_[operation]; }
 
 private:
     void invoke(DISPID id, VARIANT* args, UINT count);
@@ -44,4 +47,5 @@ private:
     IDispatch* browser_ = nullptr;
     std::string lastAddress_;
     HRESULT lastResult_ = S_OK;
+    int calls_[kOperationCount] = {};
 };

@@ -29,16 +29,42 @@ std::string TextModeBytes(const char* editorText) {
 WriteFailure WriteTextFile(const std::string& path, const char* editorText) {
     const std::string bytes = TextModeBytes(editorText);
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return {std::strerror(errno)};
+    if (!file) {
+        const int error = errno;
+        return {std::strerror(error), error};
+    }
     const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-    const int writeError = written != bytes.size() ? errno : 0;
+    const bool complete = written == bytes.size();
+    const int writeError = complete ? 0 : errno;
     const bool closed = std::fclose(file) == 0;
-    if (writeError)
-        return {std::strerror(writeError)};
+    const int closeError = closed ? 0 : errno;
+    if (!complete)
+        return {writeError ? std::strerror(writeError) : "the text was written only in part", writeError};
     if (!closed)
-        return {"the file could not be closed"};
+        return {closeError ? std::strerror(closeError) : "the file could not be closed", closeError};
     return {};
+}
+
+WriteProblem ProblemOf(const WriteFailure& failure) {
+    if (!failure.failed())
+        return WriteProblem::None;
+    switch (failure.error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return WriteProblem::AccessDenied;
+    case ENOENT:
+    case ENOTDIR:
+        return WriteProblem::FolderMissing;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return WriteProblem::DiskFull;
+    default:
+        return WriteProblem::Other;
+    }
 }
 
 std::string BrowserAddress(const std::string& path) {

@@ -17,11 +17,17 @@ std::string PreviewFilePath(const std::string& documentFolder);
 // not touched.
 std::string TextModeBytes(const char* editorText);
 
-// Why a text file could not be written; empty on success.
+// Why a text file could not be written; empty on success. `error` is the C
+// library's errno value of the failing step (0 when it gave none).
 struct WriteFailure {
     std::string reason;
+    int error = 0;
     bool failed() const { return !reason.empty(); }
 };
+
+// The kinds of failure the user is told about in words of their own.
+enum class WriteProblem { None, AccessDenied, FolderMissing, DiskFull, Other };
+WriteProblem ProblemOf(const WriteFailure& failure);
 
 // Writes the editor text to `path` as TextModeBytes does (create or truncate).
 // A failure leaves the old file as it was as far as the platform allows and

@@ -4,6 +4,7 @@
 //
 // Ranges:
 //   100 - 199      resources: dialogs, menus, bitmaps, icons, cursors
+//   30980, 30981   the split-bar cursors (numbers of the classic framework)
 //   1000 - 1099    control ids on dialogs and on the form view
 //   7000 - 7099    message texts of the program (string table)
 //   32771 - 33025  the program's own menu and toolbar commands
@@ -31,6 +32,8 @@
 #define IDR_LOCALLIST_MENU    161
 #define IDR_EDITOR_MENU       163   // the editor's right-click menu
 #define IDI_FOLDER            179
+#define IDC_HSPLITBAR         30980 // cursor over a bar dragged sideways
+#define IDC_VSPLITBAR         30981 // cursor over a bar dragged up and down
 #define IDR_MANIFEST          1     // common-controls v6 manifest (RT_MANIFEST)
 #define RT_TOOLBAR_DATA       241   // resource type of the toolbar button list
 
@@ -69,6 +72,16 @@
 #define IDS_OPEN_FAILED       7014
 #define IDS_NO_FILE_NAME      7015
 #define IDS_EXIT_ITEM         7016
+#define IDS_TOOL_FAILED       7017
+#define IDS_DROPPED_FOLDER    7018
+#define IDS_CAPTION_CONFIRM   7019
+#define IDS_PREVIEW_NOT_WRITTEN 7020
+#define IDS_PREVIEW_TEXT_KEPT 7021
+#define IDS_WRITE_REASON      7022
+#define IDS_WRITE_DENIED      7023
+#define IDS_WRITE_NO_FOLDER   7024
+#define IDS_WRITE_DISK_FULL   7025
+#define IDS_WRITE_OTHER       7026
 
 // ---- Program commands -----------------------------------------------------
 #define ID_FORMAT_BOLD              32771

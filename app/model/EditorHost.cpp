@@ -94,7 +94,7 @@ void EditorHost::EditCommand(int commandId, ViewMode mode) {
         }
         return;
     }
-    if (mode.currentTab == 1) {
+    if (mode.currentTab == kPreviewTab) {
         if (commandId == ID_EDIT_UNDO)
             site_.BrowserBack();
         else if (commandId == ID_EDIT_REDO)

@@ -9,6 +9,7 @@
 #include "EditorApi.h"
 #include "ProfileStore.h"
 #include "Settings.h"
+#include "ViewMode.h"
 
 namespace quiltmark {
 
@@ -23,14 +24,6 @@ class EditorHostSite {
     virtual void FocusSourceTab() = 0;
     virtual void BrowserBack() = 0;
     virtual void BrowserForward() = 0;
-};
-
-// Which part of the view is showing; the editor is active on the source tab
-// and whenever editor and preview are shown side by side.
-struct ViewMode {
-    int currentTab = 0; // 0 source, 1 preview, 2 FTP
-    bool twoPaneOn = false;
-    bool EditorActive() const { return currentTab == 0 || twoPaneOn; }
 };
 
 class EditorHost {

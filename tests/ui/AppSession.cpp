@@ -1,7 +1,10 @@
 // Starting, finding and driving one Quiltmark process.
 #include "AppSession.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
+#include <cstring>
 
 #include "Automation.h"
 
@@ -165,6 +168,10 @@ void AppSession::Command(int id) const {
     SendMessageTimeoutA(frame_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, kMessageTimeout, &result);
 }
 
+void AppSession::PostCommand(int id) const {
+    PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
 LRESULT AppSession::Query(int query, LPARAM argument) const {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(View(), quiltmark::automation::kQueryMessage, query, argument, SMTO_NORMAL,
@@ -183,6 +190,81 @@ std::string AppSession::TextOf(HWND window) {
                         kMessageTimeout, &copied);
     text.resize(copied);
     return text;
+}
+
+std::string AppSession::MessageText(HWND box) {
+    return TextOf(GetDlgItem(box, 0xFFFF));
+}
+
+void AppSession::PressOk(HWND box) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+}
+
+HWND AppSession::Editor() const {
+    return FindWindowExA(View(), nullptr, "NimbetTextEidtorControlForWin32", nullptr);
+}
+
+RECT AppSession::InView(HWND window) const {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, View(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void AppSession::PostKey(HWND window, int virtualKey) const {
+    const UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
+}
+
+void AppSession::PostChar(HWND window, char c) const {
+    PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+bool AppSession::Flush() const {
+    const LRESULT before = Query(quiltmark::automation::kQueryPings);
+    PostMessageA(View(), quiltmark::automation::kPingMessage, 0, 0);
+    return WaitUntil([&] { return Query(quiltmark::automation::kQueryPings) > before; });
+}
+
+std::string AppSession::NavigateAddress() const {
+    std::string address;
+    const LRESULT length = Query(quiltmark::automation::kQueryNavigateLength);
+    for (LRESULT i = 0; i < length; ++i)
+        address += static_cast<char>(Query(quiltmark::automation::kQueryNavigateByte, i));
+    return address;
+}
+
+bool AppSession::DropFiles(const std::vector<std::string>& paths) const {
+    // The drop handle is built in the program's own memory: a DROPFILES
+    // header followed by the paths, each ended by a zero, and one more zero.
+    std::string block(sizeof(DROPFILES), '\0');
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    std::memcpy(block.data(), &header, sizeof header);
+    for (const std::string& path : paths)
+        block += path + '\0';
+    block += '\0';
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(process_.hProcess, remote, block.data(), block.size(), nullptr))
+        return false;
+    return PostMessageA(View(), WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
+}
+
+std::string AppSession::ReadFile(const std::string& name) const {
+    FILE* file = std::fopen((folder_ + name).c_str(), "rb");
+    if (!file)
+        return "<absent>";
+    std::string bytes;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    std::fclose(file);
+    return bytes;
 }
 
 std::string AppSession::Title() const {

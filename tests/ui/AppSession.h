@@ -41,10 +41,33 @@ class AppSession {
 
     // Sends a command as the menu would.
     void Command(int id) const;
+    // Posts it instead, for commands that may open a modal message box.
+    void PostCommand(int id) const;
     LRESULT Query(int query, LPARAM argument = 0) const;
     std::string Title() const;
     std::string EditorText() const;
     static std::string TextOf(HWND window);
+    // The text of a message box, and its OK button pressed.
+    static std::string MessageText(HWND box);
+    static void PressOk(HWND box);
+
+    // The editor control's window (a child of the view).
+    HWND Editor() const;
+    // A window's rectangle in the view's client coordinates.
+    RECT InView(HWND window) const;
+    // Posts a key press (down and up) or a typed character to a window; they
+    // pass through the program's message loop like real input.
+    void PostKey(HWND window, int virtualKey) const;
+    void PostChar(HWND window, char c) const;
+    // Waits until everything posted to the program so far has been handled.
+    bool Flush() const;
+    // The address the preview browser was last asked to show.
+    std::string NavigateAddress() const;
+    // Drops the files (full paths) on the view as the shell would.
+    bool DropFiles(const std::vector<std::string>& paths) const;
+
+    // A file of the session folder, or "<absent>".
+    std::string ReadFile(const std::string& name) const;
 
     // Closes the main window and waits for the process to end.
     bool Close(DWORD timeoutMs = 20000);

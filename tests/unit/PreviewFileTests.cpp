@@ -2,6 +2,7 @@
 // given to browser tools.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -56,8 +57,39 @@ TEST(PreviewFile, WritesAndReportsFailures) {
     const WriteFailure missing = WriteTextFile(std::string(folder) + "/no/such/folder/f.html", "x");
     EXPECT_TRUE(missing.failed());
     EXPECT_FALSE(missing.reason.empty());
+    EXPECT_EQ(ProblemOf(missing), WriteProblem::FolderMissing);
+
+    // A folder standing where the file should be cannot be written, and the
+    // text the last good write left stays.
+    const std::string blocked = std::string(folder) + "/blocked.html";
+    ASSERT_EQ(mkdir(blocked.c_str(), 0700), 0);
+    const WriteFailure denied = WriteTextFile(blocked, "x");
+    EXPECT_EQ(ProblemOf(denied), WriteProblem::AccessDenied) << denied.reason;
+    EXPECT_FALSE(WriteTextFile(path, "kept").failed());
+    EXPECT_TRUE(WriteTextFile(std::string(folder) + "/no/f.html", "x").failed());
+    EXPECT_EQ(ReadAll(path), "kept");
+    rmdir(blocked.c_str());
     std::remove(path.c_str());
     rmdir(folder);
+}
+
+TEST(PreviewFile, ProblemsAreSortedByTheirCause) {
+    const struct {
+        WriteFailure failure;
+        WriteProblem problem;
+    } cases[] = {
+        {{}, WriteProblem::None},
+        {{"x", EACCES}, WriteProblem::AccessDenied},
+        {{"x", EROFS}, WriteProblem::AccessDenied},
+        {{"x", ENOENT}, WriteProblem::FolderMissing},
+        {{"x", ENOSPC}, WriteProblem::DiskFull},
+        {{"x", EIO}, WriteProblem::Other},
+        {{"x", 0}, WriteProblem::Other},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failure.error);
+        EXPECT_EQ(ProblemOf(c.failure), c.problem);
+    }
 }
 
 TEST(PreviewFile, BrowserAddressKeepsBackslashesAndEncodesSpaces) {

@@ -292,6 +292,13 @@ TEST(Toolbar, ButtonsImagesAndTabImages) {
         DeleteObject(bitmap);
     }
     EXPECT_NE(LoadImageA(Program(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 32, 32, 0), nullptr);
+    // The split-bar cursors of the splitter bars, under the framework's numbers.
+    for (int cursor : {30980, 30981}) {
+        SCOPED_TRACE(cursor);
+        EXPECT_NE(FindResourceA(Program(), MAKEINTRESOURCEA(cursor), RT_GROUP_CURSOR), nullptr);
+        EXPECT_NE(LoadImageA(Program(), MAKEINTRESOURCEA(cursor), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE),
+                  nullptr);
+    }
 }
 
 TEST(Strings, TemplateTitlePromptsAndTooltips) {

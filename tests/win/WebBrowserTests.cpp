@@ -37,9 +37,13 @@ TEST_F(WebBrowser, FailingNavigationNeitherBlocksNorCrashes) {
     browser.GoForward();
     EXPECT_LT(GetTickCount() - start, 10000u);
     EXPECT_EQ(browser.LastNavigateAddress(), "C:\\no such folder\\tmp_preview.html");
+    for (auto operation : {CWebBrowser2::kNavigate, CWebBrowser2::kRefresh, CWebBrowser2::kGoBack,
+                           CWebBrowser2::kGoForward})
+        EXPECT_EQ(browser.Calls(operation), 1) << operation;
     browser.Destroy();
     browser.Navigate("x"); // without a browser the calls do nothing
     EXPECT_EQ(browser.LastResult(), E_NOINTERFACE);
+    EXPECT_EQ(browser.Calls(CWebBrowser2::kNavigate), 2) << "asked for all the same";
 }
 
 } // namespace
