@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "OwnedLine.h"
+
 #include "CharSteps.h"
 #include "LineRecord.h"
 
@@ -12,12 +14,7 @@ using namespace nimbet;
 
 namespace {
 
-struct Line {
-    explicit Line(const std::string& bytes)
-        : record(CreateLine(bytes.data(), static_cast<int>(bytes.size()))) {}
-    ~Line() { delete record; }
-    LineRecord* record;
-};
+using Line = OwnedLine;
 
 } // namespace
 

@@ -4,18 +4,15 @@
 
 #include <string>
 
+#include "OwnedLine.h"
+
 #include "RowLayout.h"
 
 using namespace nimbet;
 
 namespace {
 
-struct Line {
-    explicit Line(const std::string& bytes)
-        : record(CreateLine(bytes.data(), static_cast<int>(bytes.size()))) {}
-    ~Line() { delete record; }
-    LineRecord* record;
-};
+using Line = OwnedLine;
 
 } // namespace
 
