@@ -33,11 +33,7 @@ public:
         ASSERT_EQ(Nimbet().NimbetSetText(0, text), NIMBET_OK);
         parent.received.clear();
     }
-    std::string Text() {
-        std::string out(static_cast<size_t>(Nimbet().NimbetGetTextLength(0)) + 1, '\xFF');
-        EXPECT_EQ(Nimbet().NimbetGetText(0, out.data(), 3), NIMBET_OK);
-        return out.substr(0, out.find('\0'));
-    }
+    std::string Text() { return EditorText(3); }
     // "sel l1,p1 l2,p2 caret l,p", or "caret l,p" without a selection.
     std::string State() {
         int l1 = 0, p1 = 0, l2 = 0, p2 = 0;

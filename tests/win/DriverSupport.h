@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "NimbetBinding.h"
@@ -36,4 +37,12 @@ private:
 // Notification helpers: wParam = id * 65536 + code.
 inline Notification Note(UINT message, int id, int code) {
     return {message, static_cast<WPARAM>(id * 65536 + code), 0};
+}
+
+// The whole text of control 0 with the given line code.
+inline std::string EditorText(int lineCode) {
+    std::string out(static_cast<size_t>(Nimbet().NimbetGetTextLength(0)) + 1, '\xFF');
+    if (Nimbet().NimbetGetText(0, out.data(), lineCode) != NIMBET_OK)
+        return "<NimbetGetText failed>";
+    return out.substr(0, out.find('\0'));
 }

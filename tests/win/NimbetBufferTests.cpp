@@ -17,11 +17,7 @@ protected:
     }
     void TearDown() override { Nimbet().NimbetDelete(0); }
 
-    std::string text(int lineCode) {
-        std::string out(static_cast<size_t>(Nimbet().NimbetGetTextLength(0)) + 1, '\xFF');
-        EXPECT_EQ(Nimbet().NimbetGetText(0, out.data(), lineCode), NIMBET_OK);
-        return out.substr(0, out.find('\0'));
-    }
+    std::string text(int lineCode) { return EditorText(lineCode); }
     std::vector<std::string> lines() {
         std::vector<std::string> out;
         for (int i = 1; i <= Nimbet().NimbetGetLines(0); ++i)

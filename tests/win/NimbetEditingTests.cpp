@@ -34,11 +34,7 @@ public:
         ASSERT_EQ(Nimbet().NimbetSetText(0, text), NIMBET_OK);
         parent.received.clear();
     }
-    std::string Text() {
-        std::string out(static_cast<size_t>(Nimbet().NimbetGetTextLength(0)) + 1, '\xFF');
-        EXPECT_EQ(Nimbet().NimbetGetText(0, out.data(), 3), NIMBET_OK);
-        return out.substr(0, out.find('\0'));
-    }
+    std::string Text() { return EditorText(3); }
     static void SetModifiers(bool shift, bool ctrl) {
         BYTE state[256];
         GetKeyboardState(state);
