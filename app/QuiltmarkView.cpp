@@ -56,7 +56,7 @@ void RegisterViewClass(HINSTANCE instance) {
 CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
                                CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
-      host_(editorApi_, *this), programFolder_(std::move(programFolder)) {
+      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)) {
     settings_.programFolder = programFolder_;
     AddCommands();
 }
@@ -199,6 +199,16 @@ std::string CQuiltmarkView::EditorText() {
 
 bool CQuiltmarkView::IsModified() {
     return EditorText() != savedText_;
+}
+
+// Until the document commands ask the user, a modified text is never replaced.
+bool CQuiltmarkView::CheckUnsavedChanges() {
+    return !IsModified();
+}
+
+void CQuiltmarkView::InsertTag(std::string start, std::string end) {
+    const InsertionContext context{mode_.EditorActive(), settings_.chkSmallTag != 0};
+    inserter_.InsertTag(std::move(start), std::move(end), context);
 }
 
 void CQuiltmarkView::SetFrameTitle(const std::string& title) {

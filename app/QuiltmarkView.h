@@ -20,6 +20,7 @@
 #include "PreviewFile.h"
 #include "Settings.h"
 #include "Splitter.h"
+#include "TagInsertion.h"
 #include "ViewKeys.h"
 #include "ViewLayout.h"
 #include "ViewMode.h"
@@ -57,6 +58,13 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // into the editor in two-pane display.
     bool PreTranslateKey(MSG& msg) override;
 
+    // The authoring commands' one way into the editor: start and end texts
+    // around the selection, or one text in place of it, as one undoable step.
+    void InsertTag(std::string start, std::string end);
+    // Asked before anything replaces the document: true when the caller may
+    // go on.
+    bool CheckUnsavedChanges();
+
   private:
     // Start-up
     void SetUpTabs();
@@ -90,7 +98,6 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void RunToolCommand(int index);
 
     // Keys and dropped files (QuiltmarkViewInput.cpp)
-    void InsertTabCharacter();
     void MoveCaretForKey(ViewKey key);
     bool OnPathEnter(int editId);
     void OnDropFiles(HDROP drop);
@@ -118,6 +125,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     CMainFrame& frame_;
     NimbetEditorApi editorApi_;
     EditorHost host_;
+    TagInserter inserter_;
     CommandTable commands_;
     Settings settings_;
     HIMAGELIST tabImages_ = nullptr;

@@ -28,7 +28,8 @@ bool CQuiltmarkView::PreTranslateKey(MSG& msg) {
     case ViewKey::PathEnter:
         return OnPathEnter(target == KeyTarget::LocalPath ? IDC_LOCAL_PATH : IDC_REMOTE_PATH);
     case ViewKey::InsertTab:
-        InsertTabCharacter();
+        // A tab replaces the selection, or goes in at the caret.
+        InsertTag("\t", "\t");
         return true;
     case ViewKey::CaretRight:
     case ViewKey::CaretDown:
@@ -38,17 +39,6 @@ bool CQuiltmarkView::PreTranslateKey(MSG& msg) {
         break;
     }
     return false;
-}
-
-// A tab typed into the editor is written the way the tag insertion engine
-// writes a text that is both its start and its end text: when the editor
-// shows, it replaces the selection (or goes in at the caret) as one undoable
-// step. This becomes InsertTag("\t", "\t") when the tag insertion engine
-// arrives.
-void CQuiltmarkView::InsertTabCharacter() {
-    if (!mode_.EditorActive())
-        return;
-    editorApi_.NimbetSetSelText(EditorHost::kEditorId, "\t");
 }
 
 void CQuiltmarkView::MoveCaretForKey(ViewKey key) {
@@ -107,12 +97,10 @@ void CQuiltmarkView::OnDropFiles(HDROP drop) {
     }
 }
 
-// Opening a dropped file as the document. The unsaved-changes question and
-// the rest of the document rules come with the document commands; until
-// then a modified text is never replaced, and an unmodified one gives way to
-// the file's text, which also moves the preview to the file's folder.
+// Opening a dropped file as the document, which also moves the preview to the
+// file's folder.
 void CQuiltmarkView::OpenDroppedFile(const std::string& path) {
-    if (IsModified())
+    if (!CheckUnsavedChanges())
         return;
     DeletePreviewFile();
     OpenDocumentFile(path);

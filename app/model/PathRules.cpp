@@ -1,14 +1,9 @@
 // Path rules on Shift_JIS paths.
 #include "PathRules.h"
 
+#include "ShiftJis.h"
+
 namespace quiltmark {
-namespace {
-
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-} // namespace
 
 std::string::size_type LastSeparator(const std::string& path) {
     std::string::size_type last = std::string::npos;
