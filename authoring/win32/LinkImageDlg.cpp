@@ -35,63 +35,85 @@ CLinkImageDlg::CLinkImageDlg(HINSTANCE instance, Mode dialogMode)
 
 BOOL CLinkImageDlg::OnInitDialog() {
     browsed = false;
-    if (mode == Mode::Link)
-        ArrangeForLink();
-    else
-        ArrangeForImage();
+    Arrange();
     return TRUE;
 }
 
-void CLinkImageDlg::SetItemString(int id, UINT stringId) {
-    SetDlgItemTextA(Hwnd(), id, LoadResourceString(Instance(), stringId).c_str());
+namespace {
+
+// Where a control goes in one mode (pixels of the client area) and the
+// string it shows (0: its text is not set here). A control missing from a
+// mode's table is hidden in that mode.
+struct ItemPlace {
+    int id;
+    int x, y, width, height;
+    UINT text;
+};
+
+struct ModeLayout {
+    UINT title;
+    int width, height; // of the whole window
+    std::vector<ItemPlace> items;
+};
+
+const ModeLayout& LayoutFor(CLinkImageDlg::Mode mode) {
+    static const ModeLayout link{IDS_LINK_DIALOG_TITLE,
+                                 300,
+                                 250,
+                                 {{IDC_LINK_SAMPLE, 10, 10, 270, 20, IDS_LINK_SAMPLE},
+                                  {IDC_LINK_ADDRESS_LABEL, 10, 40, 200, 20, IDS_LINK_ADDRESS_LABEL},
+                                  {IDC_LINK_ADDRESS, 10, 60, 200, 20, 0},
+                                  {IDC_LINK_BROWSE, 220, 60, 60, 20, 0},
+                                  {IDC_LINK_TITLE_LABEL, 10, 100, 100, 20, IDS_LINK_TITLE_LABEL},
+                                  {IDC_LINK_TITLE, 130, 96, 150, 20, 0},
+                                  {IDC_LINK_TARGET_LABEL, 10, 140, 110, 20, IDS_LINK_TARGET_LABEL},
+                                  {IDC_LINK_TARGET, 130, 136, 150, 20, 0},
+                                  {IDOK, 50, 176, 70, 23, 0},
+                                  {IDCANCEL, 150, 176, 100, 23, 0}}};
+    static const ModeLayout image{IDS_IMAGE_DIALOG_TITLE,
+                                  254,
+                                  171,
+                                  {{IDC_LINK_SAMPLE, 15, 10, 200, 20, IDS_IMAGE_SAMPLE},
+                                   {IDC_LINK_ADDRESS_LABEL, 15, 70, 80, 20, IDS_IMAGE_ALT_LABEL},
+                                   {IDC_LINK_ADDRESS, 15, 35, 160, 20, 0},
+                                   {IDC_LINK_BROWSE, 185, 35, 50, 20, 0},
+                                   {IDC_LINK_TITLE, 95, 66, 140, 20, 0},
+                                   {IDOK, 33, 103, 70, 23, 0},
+                                   {IDCANCEL, 118, 103, 100, 23, 0}}};
+    return mode == CLinkImageDlg::Mode::Link ? link : image;
 }
 
-// Sets the outer size and centres the dialog over its owner.
-void CLinkImageDlg::SizeWindow(int width, int height) {
-    SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CentreOverOwner(Hwnd());
-}
+constexpr int kAllItems[] = {IDC_LINK_SAMPLE,
+                             IDC_LINK_ADDRESS_LABEL,
+                             IDC_LINK_ADDRESS,
+                             IDC_LINK_BROWSE,
+                             IDC_LINK_TITLE_LABEL,
+                             IDC_LINK_TITLE,
+                             IDC_LINK_TARGET_LABEL,
+                             IDC_LINK_TARGET,
+                             IDOK,
+                             IDCANCEL};
 
-void CLinkImageDlg::ArrangeForLink() {
+} // namespace
+
+void CLinkImageDlg::Arrange() {
     HWND dlg = Hwnd();
-    SetWindowTextA(dlg, LoadResourceString(Instance(), IDS_LINK_DIALOG_TITLE).c_str());
-    SizeWindow(300, 250);
-    PlaceItem(dlg, IDC_LINK_SAMPLE, 10, 10, 270, 20);
-    SetItemString(IDC_LINK_SAMPLE, IDS_LINK_SAMPLE);
-    PlaceItem(dlg, IDC_LINK_ADDRESS_LABEL, 10, 40, 200, 20);
-    SetItemString(IDC_LINK_ADDRESS_LABEL, IDS_LINK_ADDRESS_LABEL);
-    PlaceItem(dlg, IDC_LINK_ADDRESS, 10, 60, 200, 20);
-    SetDlgItemTextA(dlg, IDC_LINK_ADDRESS, initialAddress.c_str());
-    PlaceItem(dlg, IDC_LINK_BROWSE, 220, 60, 60, 20);
-    PlaceItem(dlg, IDC_LINK_TITLE_LABEL, 10, 100, 100, 20);
-    SetItemString(IDC_LINK_TITLE_LABEL, IDS_LINK_TITLE_LABEL);
-    PlaceItem(dlg, IDC_LINK_TITLE, 130, 96, 150, 20);
-    PlaceItem(dlg, IDC_LINK_TARGET_LABEL, 10, 140, 110, 20);
-    SetItemString(IDC_LINK_TARGET_LABEL, IDS_LINK_TARGET_LABEL);
-    PlaceItem(dlg, IDC_LINK_TARGET, 130, 136, 150, 20);
-    for (const char* label : kTargetLabels)
-        SendDlgItemMessageA(dlg, IDC_LINK_TARGET, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-    PlaceItem(dlg, IDOK, 50, 176, 70, 23);
-    PlaceItem(dlg, IDCANCEL, 150, 176, 100, 23);
-}
-
-void CLinkImageDlg::ArrangeForImage() {
-    HWND dlg = Hwnd();
-    SetWindowTextA(dlg, LoadResourceString(Instance(), IDS_IMAGE_DIALOG_TITLE).c_str());
-    SizeWindow(254, 171);
-    PlaceItem(dlg, IDC_LINK_SAMPLE, 15, 10, 200, 20);
-    SetItemString(IDC_LINK_SAMPLE, IDS_IMAGE_SAMPLE);
-    PlaceItem(dlg, IDC_LINK_ADDRESS_LABEL, 15, 70, 80, 20);
-    SetItemString(IDC_LINK_ADDRESS_LABEL, IDS_IMAGE_ALT_LABEL);
-    PlaceItem(dlg, IDC_LINK_ADDRESS, 15, 35, 160, 20);
-    SetDlgItemTextA(dlg, IDC_LINK_ADDRESS, "http://");
-    PlaceItem(dlg, IDC_LINK_BROWSE, 185, 35, 50, 20);
-    ShowWindow(Item(IDC_LINK_TITLE_LABEL), SW_HIDE);
-    PlaceItem(dlg, IDC_LINK_TITLE, 95, 66, 140, 20);
-    ShowWindow(Item(IDC_LINK_TARGET_LABEL), SW_HIDE);
-    ShowWindow(Item(IDC_LINK_TARGET), SW_HIDE);
-    PlaceItem(dlg, IDOK, 33, 103, 70, 23);
-    PlaceItem(dlg, IDCANCEL, 118, 103, 100, 23);
+    const ModeLayout& layout = LayoutFor(mode);
+    SetWindowTextA(dlg, LoadResourceString(Instance(), layout.title).c_str());
+    SetWindowPos(dlg, nullptr, 0, 0, layout.width, layout.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOverOwner(dlg);
+    for (int id : kAllItems)
+        ShowWindow(Item(id), SW_HIDE);
+    for (const ItemPlace& place : layout.items) {
+        PlaceItem(dlg, place.id, place.x, place.y, place.width, place.height);
+        if (place.text)
+            SetDlgItemTextA(dlg, place.id, LoadResourceString(Instance(), place.text).c_str());
+        ShowWindow(Item(place.id), SW_SHOW);
+    }
+    SetDlgItemTextA(dlg, IDC_LINK_ADDRESS, mode == Mode::Link ? initialAddress.c_str() : "http://");
+    if (mode == Mode::Link)
+        for (const char* label : kTargetLabels)
+            SendDlgItemMessageA(dlg, IDC_LINK_TARGET, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
 }
 
 void CLinkImageDlg::Browse() {

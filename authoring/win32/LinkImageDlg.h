@@ -30,10 +30,8 @@ class CLinkImageDlg : public Dialog {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
   private:
-    void ArrangeForLink();
-    void ArrangeForImage();
-    void SizeWindow(int width, int height);
-    void SetItemString(int id, UINT stringId);
+    // Places, shows and labels the controls for the mode.
+    void Arrange();
     void Browse();
 };
 
