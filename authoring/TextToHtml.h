@@ -14,4 +14,8 @@ namespace quiltmark {
 // included) is kept.
 std::string TextToHtml(std::string_view text);
 
+// Paste as HTML: the clipboard's text with one CR LF appended, converted. A
+// text that ends in CR LF therefore keeps one "<BR>" and CR LF at its end.
+std::string ClipboardTextToHtml(std::string_view clipboard);
+
 } // namespace quiltmark
