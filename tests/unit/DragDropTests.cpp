@@ -16,9 +16,7 @@ constexpr auto kCaret = NIMBET_NOTIFY_CARET;
 constexpr auto kText = NIMBET_NOTIFY_TEXT;
 constexpr auto kCleared = NIMBET_NOTIFY_SELCLEARED;
 
-std::string Place(TextPlace p) {
-    return std::to_string(p.line) + "," + std::to_string(p.pos);
-}
+std::string Place(TextPlace p) { return std::to_string(p.line) + "," + std::to_string(p.pos); }
 
 // kind start newEnd oldEnd "old" "new" and "chained" when set.
 std::string Describe(const UndoRecord& r) {
@@ -30,8 +28,8 @@ std::string Describe(const UndoRecord& r) {
             out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
         return out + "\"";
     };
-    return std::to_string(r.kind) + " " + Place(r.start) + " " + Place(r.newEnd) + " " + Place(r.oldEnd) +
-           " " + text(r.oldText) + " " + text(r.newText) + (r.chained ? " chained" : "");
+    return std::to_string(r.kind) + " " + Place(r.start) + " " + Place(r.newEnd) + " " + Place(r.oldEnd) + " " +
+           text(r.oldText) + " " + text(r.newText) + (r.chained ? " chained" : "");
 }
 
 } // namespace
@@ -45,42 +43,18 @@ TEST(DragDrop, MovingASelectionInsertsWhereTheDropPlaceLiesAfterTheRemoval) {
         const char* deletion;
         const char* insertion;
     } cases[] = {
-        {"later on the same line",
-         "[one |two three",
-         {1, 9},
-         "two one |three",
-         "1 1,1 0,0 1,5 \"one \" null",
-         "0 1,5 1,9 1,5 null \"one \" chained"},
-        {"earlier on the same line",
-         "one two [three|",
-         {1, 5},
-         "one three|two ",
-         "1 1,9 0,0 1,14 \"three\" null",
-         "0 1,5 1,10 1,5 null \"three\" chained"},
-        {"on an earlier line",
-         "ab\ncd[ef|",
-         {1, 2},
-         "aef|b\ncd",
-         "1 2,3 0,0 2,5 \"ef\" null",
-         "0 1,2 1,4 1,2 null \"ef\" chained"},
-        {"on a later line",
-         "a[b\nc|d\nxyz",
-         {3, 2},
-         "ad\nxb\nc|yz",
-         "1 1,2 0,0 2,2 \"b\\r\\nc\" null",
-         "0 2,2 3,2 2,2 null \"b\\r\\nc\" chained"},
-        {"on the selection's last line after it",
-         "a[b\ncd|ef",
-         {2, 4},
-         "aeb\ncd|f",
-         "1 1,2 0,0 2,3 \"b\\r\\ncd\" null",
-         "0 1,3 2,3 1,3 null \"b\\r\\ncd\" chained"},
-        {"on the selection's first line before it",
-         "ab[c\nd|e",
-         {1, 2},
-         "ac\nd|be",
-         "1 1,3 0,0 2,2 \"c\\r\\nd\" null",
-         "0 1,2 2,2 1,2 null \"c\\r\\nd\" chained"},
+        {"later on the same line", "[one |two three", {1, 9}, "two one |three",
+         "1 1,1 0,0 1,5 \"one \" null", "0 1,5 1,9 1,5 null \"one \" chained"},
+        {"earlier on the same line", "one two [three|", {1, 5}, "one three|two ",
+         "1 1,9 0,0 1,14 \"three\" null", "0 1,5 1,10 1,5 null \"three\" chained"},
+        {"on an earlier line", "ab\ncd[ef|", {1, 2}, "aef|b\ncd",
+         "1 2,3 0,0 2,5 \"ef\" null", "0 1,2 1,4 1,2 null \"ef\" chained"},
+        {"on a later line", "a[b\nc|d\nxyz", {3, 2}, "ad\nxb\nc|yz",
+         "1 1,2 0,0 2,2 \"b\\r\\nc\" null", "0 2,2 3,2 2,2 null \"b\\r\\nc\" chained"},
+        {"on the selection's last line after it", "a[b\ncd|ef", {2, 4}, "aeb\ncd|f",
+         "1 1,2 0,0 2,3 \"b\\r\\ncd\" null", "0 1,3 2,3 1,3 null \"b\\r\\ncd\" chained"},
+        {"on the selection's first line before it", "ab[c\nd|e", {1, 2}, "ac\nd|be",
+         "1 1,3 0,0 2,2 \"c\\r\\nd\" null", "0 1,2 2,2 1,2 null \"c\\r\\nd\" chained"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -214,36 +188,15 @@ TEST(DragDrop, EndOfADragOut) {
         Notes notes;
         int records;
     } cases[] = {
-        {"moved into another window: the selection goes",
-         DragOutcome::Dropped,
-         DropEffect::Move,
-         false,
-         "ab|e",
-         {{kCleared, 0}, {kCaret, 3}, {kText, 14}},
-         1},
-        {"copied into another window: it stays",
-         DragOutcome::Dropped,
-         DropEffect::Copy,
-         false,
-         "ab[cd|e",
-         {},
-         0},
+        {"moved into another window: the selection goes", DragOutcome::Dropped, DropEffect::Move, false,
+         "ab|e", {{kCleared, 0}, {kCaret, 3}, {kText, 14}}, 1},
+        {"copied into another window: it stays", DragOutcome::Dropped, DropEffect::Copy, false, "ab[cd|e", {}, 0},
         {"refused by the target: it stays", DragOutcome::Dropped, DropEffect::None, false, "ab[cd|e", {}, 0},
-        {"cancelled: the selection is cleared",
-         DragOutcome::Cancelled,
-         DropEffect::None,
-         false,
-         "abcd|e",
-         {{kCleared, 0}},
-         0},
+        {"cancelled: the selection is cleared", DragOutcome::Cancelled, DropEffect::None, false, "abcd|e",
+         {{kCleared, 0}}, 0},
         {"the drag could not start", DragOutcome::Failed, DropEffect::None, false, "ab[cd|e", {}, 0},
-        {"moved within the control: nothing more to delete",
-         DragOutcome::Dropped,
-         DropEffect::Move,
-         true,
-         "cd|abe",
-         {{kCleared, 0}, {kCaret, 3}, {kText, 14}},
-         2},
+        {"moved within the control: nothing more to delete", DragOutcome::Dropped, DropEffect::Move, true,
+         "cd|abe", {{kCleared, 0}, {kCaret, 3}, {kText, 14}}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -25,8 +25,7 @@ TEST(DropRules, EffectFollowsModeOriginAndCtrl) {
         {0x00, true, true, false, DropEffect::Move},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << std::hex << r.flags << " self " << r.selfDrag << " ctrl " << r.ctrl);
+        SCOPED_TRACE(testing::Message() << std::hex << r.flags << " self " << r.selfDrag << " ctrl " << r.ctrl);
         EXPECT_EQ(ChooseDropEffect({r.flags, r.offersText, r.selfDrag, r.ctrl}), r.expected);
     }
 }
@@ -36,11 +35,11 @@ TEST(DropRules, DropPlaceAfterRemovingTheMovedSelection) {
     struct Row {
         TextPlace drop, expected;
     } rows[] = {
-        {{1, 9}, {1, 9}}, // before the selection: stays
-        {{2, 1}, {2, 1}}, // on the first line, before it
-        {{4, 8}, {2, 6}}, // on the last line after it: up two lines, left by 5 - 3
-        {{4, 5}, {2, 3}}, // the selection's end
-        {{6, 2}, {4, 2}}, // a later line: up by the removed breaks
+        {{1, 9}, {1, 9}},  // before the selection: stays
+        {{2, 1}, {2, 1}},  // on the first line, before it
+        {{4, 8}, {2, 6}},  // on the last line after it: up two lines, left by 5 - 3
+        {{4, 5}, {2, 3}},  // the selection's end
+        {{6, 2}, {4, 2}},  // a later line: up by the removed breaks
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.drop.line << "," << r.drop.pos);
@@ -68,8 +67,7 @@ TEST(DropRules, EffectFitsWhatTheSourceAllows) {
         {DropEffect::Move, false, false, DropEffect::None}, {DropEffect::None, true, true, DropEffect::None},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message()
-                     << static_cast<int>(r.wanted) << " copy " << r.copy << " move " << r.move);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(r.wanted) << " copy " << r.copy << " move " << r.move);
         EXPECT_EQ(FitAllowedEffects(r.wanted, r.copy, r.move), r.expected);
     }
 }

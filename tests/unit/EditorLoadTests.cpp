@@ -11,8 +11,7 @@ TEST(EditorLoad, NotifiesBeforeLoadingAndResetsTheCaret) {
     RecordingEvents events;
     Editor editor(events);
     ASSERT_EQ(editor.setText("a\r\nb"), NIMBET_OK);
-    const std::vector<std::pair<NimbetNotify, int>> expected = {{NIMBET_NOTIFY_TEXT, 11},
-                                                                {NIMBET_NOTIFY_CARET, 0}};
+    const std::vector<std::pair<NimbetNotify, int>> expected = {{NIMBET_NOTIFY_TEXT, 11}, {NIMBET_NOTIFY_CARET, 0}};
     EXPECT_EQ(events.notes, expected);
     EXPECT_GT(events.repaints, 0);
     EXPECT_EQ(editor.lineCount(), 2);

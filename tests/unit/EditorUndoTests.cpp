@@ -10,7 +10,7 @@ using namespace nimbet;
 
 namespace nimbet {
 class EditorTestAccess {
-  public:
+public:
     static void chainNewest(Editor& editor) { editor.undo_.chainNewest(); }
 };
 } // namespace nimbet

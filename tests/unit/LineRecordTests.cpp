@@ -9,9 +9,7 @@
 using namespace nimbet;
 
 namespace {
-std::unique_ptr<LineRecord> Line(const char* text) {
-    return std::unique_ptr<LineRecord>(CreateLine(text, -1));
-}
+std::unique_ptr<LineRecord> Line(const char* text) { return std::unique_ptr<LineRecord>(CreateLine(text, -1)); }
 } // namespace
 
 TEST(LineRecord, NewLineIsEmptyWithClearSlots) {
@@ -73,9 +71,9 @@ TEST(LineRecord, CopyGivesEmptyStringForBadRanges) {
 TEST(LineRecord, ByteKindsStepOverDoubleByteCharacters) {
     // "ソ" is 83 5C and "ー" 81 5B; "―" is 81 5C, "｜" 81 62, "∥" 81 61; "Ｐ" 82 6F.
     auto line = Line("aソ|ー\\ｱ");
-    const ByteKind expected[] = {ByteKind::Single, ByteKind::Lead,   ByteKind::Trail,
-                                 ByteKind::Single, ByteKind::Lead,   ByteKind::Trail,
-                                 ByteKind::Single, ByteKind::Single, ByteKind::End};
+    const ByteKind expected[] = {ByteKind::Single, ByteKind::Lead,  ByteKind::Trail, ByteKind::Single,
+                                 ByteKind::Lead,   ByteKind::Trail, ByteKind::Single, ByteKind::Single,
+                                 ByteKind::End};
     ASSERT_EQ(line->length, 8);
     for (int i = 0; i <= line->length; ++i) {
         SCOPED_TRACE(i);

@@ -15,12 +15,8 @@ using namespace nimbet;
 namespace {
 
 constexpr int kLeft = 50, kTop = 10, kCell = 8, kRow = 16;
-int X(double column) {
-    return kLeft + static_cast<int>(column * kCell) + 1;
-}
-int Y(int row) {
-    return kTop + (row - 1) * kRow + kRow / 2;
-}
+int X(double column) { return kLeft + static_cast<int>(column * kCell) + 1; }
+int Y(int row) { return kTop + (row - 1) * kRow + kRow / 2; }
 constexpr int kNumbersX = 20;
 
 constexpr auto kCaret = NIMBET_NOTIFY_CARET;
@@ -111,7 +107,7 @@ TEST(MouseInput, ShiftClickExtendsFromTheCaret) {
     } cases[] = {
         {"he|llo", 5, "1,3-1,6 caret 1,6"},
         {"he|llo", 0, "1,1-1,3 caret 1,1"},
-        {"he|llo", 2, "caret 1,3"},          // on the caret: nothing selected
+        {"he|llo", 2, "caret 1,3"},           // on the caret: nothing selected
         {"[he|llo", 4, "1,3-1,5 caret 1,5"}, // the old anchor is forgotten
     };
     for (const Case& c : cases) {
@@ -259,10 +255,10 @@ TEST(MouseInput, DoubleClickWordsAndLinks) {
         const char* selection; // null: a link was opened
         const char* opened;
     } cases[] = {
-        {"漢字かなカナー", 4, "1,5-1,9 caret 1,9", nullptr},   // hiragana run
+        {"漢字かなカナー", 4, "1,5-1,9 caret 1,9", nullptr}, // hiragana run
         {"漢字かなカナー", 8, "1,9-1,15 caret 1,15", nullptr}, // katakana with the prolonged mark
-        {"a, b", 1, "1,2-1,3 caret 1,3", nullptr},             // punctuation is a word of its own
-        {"abc", 7, "1,1-1,4 caret 1,4", nullptr},              // right of the line: its last word
+        {"a, b", 1, "1,2-1,3 caret 1,3", nullptr},              // punctuation is a word of its own
+        {"abc", 7, "1,1-1,4 caret 1,4", nullptr},               // right of the line: its last word
         {"", 3, "caret 1,1", nullptr},
         {"see http://example.com/a?b=1 now", 10, nullptr, "http://example.com/a?b=1"},
         {"mail to me@example.com", 12, nullptr, "mailto:me@example.com"},

@@ -30,10 +30,10 @@ TEST(ScrollInput, VerticalTargetsStayInTheText) {
         int position;
         int expected;
     } cases[] = {
-        {50, A::LineBack, 0, 49},     {50, A::LineForward, 0, 51}, {50, A::PageBack, 0, 32},
-        {50, A::PageForward, 0, 68},  {50, A::ToPosition, 9, 10},  {50, A::ToStart, 0, 1},
-        {50, A::ToEnd, 0, 100},       {1, A::LineBack, 0, 1},      {100, A::LineForward, 0, 100},
-        {90, A::PageForward, 0, 100}, {10, A::PageBack, 0, 1},     {50, A::ToPosition, 500, 100},
+        {50, A::LineBack, 0, 49},    {50, A::LineForward, 0, 51}, {50, A::PageBack, 0, 32},
+        {50, A::PageForward, 0, 68}, {50, A::ToPosition, 9, 10},  {50, A::ToStart, 0, 1},
+        {50, A::ToEnd, 0, 100},      {1, A::LineBack, 0, 1},      {100, A::LineForward, 0, 100},
+        {90, A::PageForward, 0, 100}, {10, A::PageBack, 0, 1},    {50, A::ToPosition, 500, 100},
         {50, A::EndScroll, 0, 50},
     };
     for (const Case& c : cases) {
@@ -87,11 +87,13 @@ TEST(ScrollInput, RegisteredWheelMessageOnlyOnOldSystems) {
         unsigned version;
         bool registered;
     } cases[] = {
-        {0xC3B60004u, true},                        // Windows 95: 9x family, version 4.0
-        {0x80000004u, true},  {0xC0000A04u, false}, // Windows 98: 4.10
-        {0x00000003u, true},                        // NT 3.0
-        {0x80000003u, false}, {0x05650004u, false}, // NT 4.0
-        {0x23F00206u, false},                       // NT 6.2
+        {0xC3B60004u, true},  // Windows 95: 9x family, version 4.0
+        {0x80000004u, true},
+        {0xC0000A04u, false}, // Windows 98: 4.10
+        {0x00000003u, true},  // NT 3.0
+        {0x80000003u, false},
+        {0x05650004u, false}, // NT 4.0
+        {0x23F00206u, false}, // NT 6.2
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.version);
@@ -132,10 +134,9 @@ TEST(ScrollInput, ThrottleHoldsBackRepaintsOfFastArrowSteps) {
         int i = 0;
         for (const Event& e : c.events) {
             SCOPED_TRACE(i++);
-            const ScrollThrottle::Step step = e.time == -1 ? throttle.timerFired()
-                                              : e.time == -2
-                                                  ? throttle.endScroll(shared)
-                                                  : throttle.lineStep(shared, static_cast<unsigned>(e.time));
+            const ScrollThrottle::Step step = e.time == -1   ? throttle.timerFired()
+                                              : e.time == -2 ? throttle.endScroll(shared)
+                                                             : throttle.lineStep(shared, static_cast<unsigned>(e.time));
             EXPECT_EQ(step.repaint, e.repaint);
             EXPECT_EQ(step.startTimer, e.startTimer);
             EXPECT_EQ(step.killTimer, e.killTimer);

@@ -38,10 +38,7 @@ TEST(TextBuffer, FindsEachKindOfBreak) {
         size_t at;
         BreakKind kind;
         int width;
-    } expected[] = {{1, BreakKind::CrLf, 2},
-                    {4, BreakKind::Cr, 1},
-                    {6, BreakKind::Lf, 1},
-                    {8, BreakKind::Cr, 1},
+    } expected[] = {{1, BreakKind::CrLf, 2}, {4, BreakKind::Cr, 1}, {6, BreakKind::Lf, 1}, {8, BreakKind::Cr, 1},
                     {9, BreakKind::None, 0}};
     size_t from = 0;
     for (const Expect& e : expected) {
