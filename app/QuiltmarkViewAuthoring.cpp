@@ -16,6 +16,23 @@
 #include "resource_ids.h"
 
 namespace quiltmark {
+namespace {
+
+// The submenu that holds the registration item, wherever it stands.
+HMENU UserTagSubmenu(HMENU menu) {
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        HMENU sub = GetSubMenu(menu, i);
+        if (!sub)
+            continue;
+        if (GetMenuItemID(sub, 0) == ID_USERTAG_EDIT)
+            return sub;
+        if (HMENU found = UserTagSubmenu(sub))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 void CQuiltmarkView::AddAuthoringCommands() {
     for (const TagCommand& tag : TagCommands())
@@ -44,7 +61,7 @@ void CQuiltmarkView::PasteAsHtml() {
 
 // A free slot, or no slot at all, inserts nothing.
 void CQuiltmarkView::InsertUserTag(int slot) {
-    if (slot < 0 || slot >= kUserTagCount)
+    if (!IsUserTagSlot(slot))
         return;
     if (const auto texts = UserTagTexts(settings_.userTags[slot]))
         InsertTag(texts->start, texts->end);
@@ -63,24 +80,6 @@ void CQuiltmarkView::RefreshUserTagMenuTexts() {
     for (int n = 0; n < kUserTagCount; ++n)
         userTagMenuTexts_[n] = UserTagMenuText(n, settings_.userTags[n]);
 }
-
-namespace {
-
-// The submenu that holds the registration item, wherever it stands.
-HMENU UserTagSubmenu(HMENU menu) {
-    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-        HMENU sub = GetSubMenu(menu, i);
-        if (!sub)
-            continue;
-        if (GetMenuItemID(sub, 0) == ID_USERTAG_EDIT)
-            return sub;
-        if (HMENU found = UserTagSubmenu(sub))
-            return found;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 LRESULT CQuiltmarkView::AnswerAuthoringQuery(int query, int argument) {
     HMENU menu = UserTagSubmenu(GetMenu(frame_.Hwnd()));

@@ -15,7 +15,7 @@ std::optional<TagPair> UserTagTexts(const UserTagEntry& tag) {
 }
 
 std::optional<int> ToolbarSlot(int bar) {
-    if (bar < 0 || bar >= kUserTagCount)
+    if (!IsUserTagSlot(bar))
         return std::nullopt;
     return bar;
 }
@@ -35,7 +35,7 @@ int UserTagRegistration::ToolbarItem(int bar) {
 }
 
 UserTagFields UserTagRegistration::Show(int slot) {
-    if (!IsSlot(slot))
+    if (!IsUserTagSlot(slot))
         return {};
     UserTagEntry& tag = tags_[slot];
     if (!tag.open.empty())
@@ -45,7 +45,7 @@ UserTagFields UserTagRegistration::Show(int slot) {
 }
 
 std::optional<RegistrationMessage> UserTagRegistration::AddOrUpdate(int slot, const UserTagFields& typed) {
-    if (!IsSlot(slot))
+    if (!IsUserTagSlot(slot))
         return std::nullopt; // no slot chosen: nothing happens
     UserTagEntry& tag = tags_[slot];
     tag = {typed.start, typed.end, typed.name};
@@ -60,7 +60,7 @@ std::optional<RegistrationMessage> UserTagRegistration::AddOrUpdate(int slot, co
 }
 
 std::optional<RegistrationMessage> UserTagRegistration::Delete(int slot) {
-    if (!IsSlot(slot))
+    if (!IsUserTagSlot(slot))
         return std::nullopt;
     tags_[slot] = {};
     return RegistrationMessage{texts_.deleted, texts_.deletedCaption};

@@ -16,6 +16,11 @@ namespace quiltmark {
 // The value of Bar1/Bar2 that leaves a toolbar button without a tag.
 constexpr int kUnassignedBar = kUserTagCount;
 
+// Slots count from 0 to 19.
+constexpr bool IsUserTagSlot(int n) {
+    return n >= 0 && n < kUserTagCount;
+}
+
 struct TagPair {
     std::string start;
     std::string end; // equal to start: the tag replaces the selection
@@ -88,8 +93,6 @@ class UserTagRegistration {
     // Closing, however it happens: the two toolbar lists' items become Bar1
     // and Bar2 (an item outside the lists counts as unassigned).
     void Close(int toolbarItem1, int toolbarItem2);
-
-    static bool IsSlot(int slot) { return slot >= 0 && slot < kUserTagCount; }
 
   private:
     std::array<UserTagEntry, kUserTagCount>& tags_;

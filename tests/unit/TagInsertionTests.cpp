@@ -48,6 +48,14 @@ const Case kCases[] = {
     {"", 1, 1, "<!-- ", " -->", true, "<!--  -->", 6},
 };
 
+// The table's texts are ASCII: lower case is plain letter by letter here.
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 } // namespace
 
 TEST(TagInsertion, WrapsInsertsAndPlacesTheCaret) {
@@ -68,14 +76,6 @@ TEST(TagInsertion, DoesNothingWhileTheEditorIsHidden) {
     TagInserter(editor).InsertTag("<B>", "</B>", InsertionContext{false, true});
     EXPECT_EQ(editor.text, "abc");
     EXPECT_TRUE(editor.calls.empty());
-}
-
-// The table's texts are ASCII: lower case is plain letter by letter here.
-std::string Lowered(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 // Every simple tag command, with and without a selection spanning a line
