@@ -29,6 +29,11 @@ enum Query : int {
     kQueryNavigateLength = 12, // length of the address most recently navigated to
     kQueryNavigateByte = 13,   // byte lParam (from 0) of that address, -1 past its end
     kQueryPings = 14,          // how many kPingMessage the view has received
+
+    // Authoring: the menu bar's user-tag submenu as the last rebuild left it
+    kQueryUserTagItems = 20,    // its number of items (the registration item included)
+    kQueryUserTagItemId = 21,   // the command id of item lParam
+    kQueryUserTagItemByte = 22, // byte (lParam & 0xFFFF) of the text of item (lParam >> 16), -1 past its end
 };
 
 enum BrowserOperation : int {
