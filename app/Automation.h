@@ -29,6 +29,11 @@ enum Query : int {
     kQueryNavigateLength = 12, // length of the address most recently navigated to
     kQueryNavigateByte = 13,   // byte lParam (from 0) of that address, -1 past its end
     kQueryPings = 14,          // how many kPingMessage the view has received
+
+    // Documents
+    kQueryModified = 30,         // 1 when the document is modified (the full test, library included)
+    kQuerySaveCode = 31,         // File/isCodeMode as the view holds it
+    kQueryTitleCheckPending = 32, // 1 while the title's marker still waits for the full modified test
 };
 
 enum BrowserOperation : int {
