@@ -32,3 +32,13 @@ add_test(NAME nimbet.exports
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
 add_wine_test(app.driver app_driver.exe)
+
+# The documents driver, with the nkf command's outputs for the corpus made
+# first as a fixture of its own.
+add_test(NAME documents.oracle
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/make-nkf-oracle ${CMAKE_SOURCE_DIR}/tests/data/sjis-corpus.html
+          ${CMAKE_BINARY_DIR}/nkf-oracle)
+set_tests_properties(documents.oracle PROPERTIES FIXTURES_SETUP nkf_oracle)
+add_wine_test(documents.ui quiltmark_documents_ui.exe)
+set_tests_properties(documents.ui PROPERTIES FIXTURES_REQUIRED "wine;nkf_oracle"
+  ENVIRONMENT QM_NKF_ORACLE=${CMAKE_BINARY_DIR}/nkf-oracle)

@@ -30,6 +30,10 @@ std::int64_t BackupSchedule::MinuteKey(const LocalMinute& time) {
 }
 
 bool BackupSchedule::DueOnChange(const LocalMinute& now, bool enabled) {
+    if (last_ < 0) {
+        last_ = 0;
+        return false;
+    }
     if (!enabled)
         return false;
     // Any other minute than the last backup's is due: a later one as usual,

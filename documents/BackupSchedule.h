@@ -30,16 +30,17 @@ std::string BackupFilePath(const std::string& programFolder, const LocalMinute& 
 class BackupSchedule {
   public:
     // Called on every change of the text: true when a backup is to be written
-    // now, which is then remembered as the last one. Disabled backups are
-    // never due and leave the schedule as it was.
+    // now, which is then remembered as the last one. The very first change
+    // (the start-up document going into the editor) only arms the schedule.
+    // Disabled backups are never due.
     bool DueOnChange(const LocalMinute& now, bool enabled);
 
   private:
     static std::int64_t MinuteKey(const LocalMinute& time);
 
     // The minute of the last backup written on a change (year included);
-    // 0 until the first one.
-    std::int64_t last_ = 0;
+    // negative until the first change, 0 until the first backup.
+    std::int64_t last_ = -1;
 };
 
 } // namespace quiltmark

@@ -67,13 +67,17 @@ TEST(QuiltmarkPreview, WrittenAndNavigatedAtLoadAndRewrittenOnEveryChangeInRealT
     EXPECT_EQ(app.ReadFile("my site\\" + kPreview), "<absent>") << "removed at close";
 }
 
-TEST(QuiltmarkPreview, ADocumentNamedLikeThePreviewIsNotRemovedAtClose) {
+TEST(QuiltmarkPreview, AFileNamedLikeThePreviewIsRefusedAndKept) {
     AppSession app;
-    ASSERT_TRUE(app.WriteFile(kPreview, "<P>mine</P>\r\n"));
-    ASSERT_TRUE(app.Start(Quoted(app.Folder() + kPreview)));
+    CreateDirectoryA((app.Folder() + "sub").c_str(), nullptr);
+    ASSERT_TRUE(app.WriteFile("sub\\" + kPreview, "<P>mine</P>\r\n"));
+    ASSERT_TRUE(app.Start(Quoted(app.Folder() + "sub\\" + kPreview)));
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    AppSession::PressOk(box);
     ASSERT_NE(app.WaitForFrame(), nullptr);
     ASSERT_TRUE(app.Close());
-    EXPECT_EQ(app.ReadFile(kPreview), "<P>mine</P>\r\n");
+    EXPECT_EQ(app.ReadFile("sub\\" + kPreview), "<P>mine</P>\r\n");
 }
 
 TEST(QuiltmarkPreview, AltRRefreshesOnlyInItsOwnMode) {
