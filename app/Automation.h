@@ -31,8 +31,8 @@ enum Query : int {
     kQueryPings = 14,          // how many kPingMessage the view has received
 
     // Documents
-    kQueryModified = 30,         // 1 when the document is modified (the full test, library included)
-    kQuerySaveCode = 31,         // File/isCodeMode as the view holds it
+    kQueryModified = 30,          // 1 when the document is modified (the full test, library included)
+    kQuerySaveCode = 31,          // File/isCodeMode as the view holds it
     kQueryTitleCheckPending = 32, // 1 while the title's marker still waits for the full modified test
 };
 

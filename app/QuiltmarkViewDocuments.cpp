@@ -68,7 +68,8 @@ void CQuiltmarkView::ReportFileProblem(UINT headline, const std::string& path, c
         message += LoadResourceString(Instance(), IDS_WRITE_REASON) +
                    LoadResourceString(Instance(), ProblemTextId(result.problem));
         if (result.problem == FileProblem::Other && result.error != 0)
-            message += " (" + LoadResourceString(Instance(), IDS_ERROR_NUMBER) + std::to_string(result.error) + ")";
+            message +=
+                " (" + LoadResourceString(Instance(), IDS_ERROR_NUMBER) + std::to_string(result.error) + ")";
         message += "\n";
     }
     message += "\n" + LoadResourceString(Instance(), tail);
@@ -125,8 +126,9 @@ bool CQuiltmarkView::OpenDocumentFile(const std::string& path, bool forceConvers
     bytes = std::string();
 
     currentPath_ = path;
-    const bool convert = forceConversion || (ExtensionOf(path) == "txt" &&
-                                             Ask(IDS_CONVERT_QUESTION, IDS_CAPTION_CONVERT, MB_YESNO) == IDYES);
+    const bool convert =
+        forceConversion ||
+        (ExtensionOf(path) == "txt" && Ask(IDS_CONVERT_QUESTION, IDS_CAPTION_CONVERT, MB_YESNO) == IDYES);
     if (convert) {
         text = TextAsHtmlDocument(text);
         DeletePreviewFile();

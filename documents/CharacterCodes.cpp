@@ -79,8 +79,8 @@ SavePlan PlanSave(int saveCode, bool libraryPresent) {
 SaveCodeChoice ChooseSaveCode(int requested, bool libraryPresent) {
     if (requested == kSaveSjis || libraryPresent)
         return {requested, CodeMessage::None};
-    return {kSaveSjis,
-            requested == kSaveUtf8 ? CodeMessage::Utf8SaveCodeNeedsLibrary : CodeMessage::SaveCodeNeedsLibrary};
+    return {kSaveSjis, requested == kSaveUtf8 ? CodeMessage::Utf8SaveCodeNeedsLibrary
+                                              : CodeMessage::SaveCodeNeedsLibrary};
 }
 
 } // namespace quiltmark

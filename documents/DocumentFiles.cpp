@@ -12,8 +12,8 @@ namespace {
 constexpr DWORD kChunk = 16u << 20;
 constexpr int kTemporaryNameTries = 100;
 // Attributes the saved file takes over from the original.
-constexpr DWORD kKeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 FileResult Failure(DWORD error) {
     FileProblem problem = FileProblem::Other;
@@ -99,8 +99,9 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return {FileProblem::IsFolder, 0};
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    Handle file(CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid())
         return LastFailure();
     LARGE_INTEGER size{};
@@ -144,8 +145,8 @@ FileResult SaveFileSafely(const std::string& path, std::string_view bytes) {
     if (!file.Close() && result.ok())
         result = LastFailure();
     if (result.ok() && exists)
-        SetFileAttributesA(temporary.c_str(),
-                           (attributes & kKeptAttributes) ? attributes & kKeptAttributes : FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(temporary.c_str(), (attributes & kKeptAttributes) ? attributes & kKeptAttributes
+                                                                             : FILE_ATTRIBUTE_NORMAL);
     if (result.ok() &&
         !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         result = LastFailure();

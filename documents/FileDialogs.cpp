@@ -61,7 +61,8 @@ std::optional<std::string> ChooseFileToSave(HWND owner, const FileDialogRequest&
     return RunFileDialog(owner, request, true);
 }
 
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& title, const std::string& initialFolder) {
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
+                                        const std::string& initialFolder) {
     BROWSEINFOA info{};
     info.hwndOwner = owner;
     info.lpszTitle = title.c_str();

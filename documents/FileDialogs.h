@@ -24,7 +24,8 @@ std::optional<std::string> ChooseFileToSave(HWND owner, const FileDialogRequest&
 // The folder dialog with `title`, starting at `initialFolder`; the chosen
 // folder as the shell gives it (without a trailing backslash unless it is a
 // drive's root), or nothing when cancelled.
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& title, const std::string& initialFolder);
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
+                                        const std::string& initialFolder);
 
 // "a|b|c|d||" as the dialog wants it: every "|" a NUL (a "|" that is the
 // second byte of a double-byte character stays).

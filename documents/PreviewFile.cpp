@@ -7,7 +7,9 @@
 
 namespace quiltmark {
 
-std::string PreviewFilePath(const std::string& documentFolder) { return documentFolder + kPreviewFileName; }
+std::string PreviewFilePath(const std::string& documentFolder) {
+    return documentFolder + kPreviewFileName;
+}
 
 std::string TextModeBytes(const char* editorText) {
     std::string out;

@@ -281,6 +281,16 @@ bool AppSession::Close(DWORD timeoutMs) {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool AppSession::CloseDiscarding(DWORD timeoutMs) {
+    if (frame_)
+        PostMessageA(frame_, WM_CLOSE, 0, 0);
+    HWND prompt = WaitForMessageBox(timeoutMs);
+    if (prompt)
+        PostMessageA(prompt, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(prompt, IDNO)));
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
 DWORD AppSession::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);

@@ -18,8 +18,9 @@ using namespace documents_ui;
 
 namespace {
 
-const char* const kLibraryMissing = "NKF32.dll をダウンロードし、\nアプリと同じフォルダorSystem32フォルダに入れて下さい。\n\n"
-                                    "今すぐダウンロードしますか？";
+const char* const kLibraryMissing =
+    "NKF32.dll をダウンロードし、\nアプリと同じフォルダorSystem32フォルダに入れて下さい。\n\n"
+    "今すぐダウンロードしますか？";
 const char* const kDownloadCaption = "ダウンロードの確認";
 
 // The folder of the nkf command's outputs (a Unix path in QM_NKF_ORACLE),
@@ -49,8 +50,8 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
     size_t i = 0;
     while (i < a.size() && i < b.size() && a[i] == b[i])
         ++i;
-    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) + ", first difference at " +
-           std::to_string(i);
+    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) +
+           ", first difference at " + std::to_string(i);
 }
 
 void SaveAs(AppSession& app, const std::string& path) {
@@ -117,7 +118,8 @@ TEST(DocumentCodes, EucFileReloadedAsShiftJisInOneUndoableStep) {
 
     app.Command(ID_FILE_RELOAD_SJIS);
     const std::string expected = ReadPath(oracle + "corpus.e.s");
-    EXPECT_TRUE(EditorBytes(app, app.Folder()) == expected) << FirstDifference(EditorBytes(app, app.Folder()), expected);
+    EXPECT_TRUE(EditorBytes(app, app.Folder()) == expected)
+        << FirstDifference(EditorBytes(app, app.Folder()), expected);
     // Through the library both texts are the same Shift_JIS: not modified.
     ASSERT_TRUE(WaitUntil([&] { return app.Query(kQueryTitleCheckPending) == 0; }));
     EXPECT_EQ(app.Title(), app.Folder() + "euc.html");

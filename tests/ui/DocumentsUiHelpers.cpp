@@ -53,8 +53,8 @@ void Press(HWND dialog, int button) {
 
 void ChooseInFileDialog(HWND dialog, const std::string& path) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
-                        SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutA(GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 10000, &result);
     Press(dialog, IDOK);
 }
 

@@ -4,8 +4,8 @@
 // opened as HTML, preview-file names refused, new documents and backups.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +21,10 @@ namespace {
 
 const std::string kPageA = "<P>a</P>\r\n";
 const std::string kPageB = "<P>b</P>\r\n";
-const std::string kPrompt = "現在編集中のファイルが保存されていません。\n今すぐ\"上書き保存\"する場合は『はい』を、\n"
-                            "内容を保存せずに破棄してしまう場合は『いいえ』を、\n"
-                            "何もしないで戻る場合は『キャンセル』を押して下さい";
+const std::string kPrompt =
+    "現在編集中のファイルが保存されていません。\n今すぐ\"上書き保存\"する場合は『はい』を、\n"
+    "内容を保存せずに破棄してしまう場合は『いいえ』を、\n"
+    "何もしないで戻る場合は『キャンセル』を押して下さい";
 
 // Starts the program on `file` of the session folder and waits for it.
 bool StartOn(AppSession& app, const std::string& file) {
@@ -126,15 +127,13 @@ TEST(Documents, PromptAnswersBeforeReplacingTheDocumentAndAtClose) {
     };
     const Case cases[] = {
         {"open, cancel", [](AppSession& app) { app.PostCommand(ID_FILE_OPEN); }, IDCANCEL, opensNothing},
-        {"new, no",
-         [](AppSession& app) { app.PostCommand(ID_FILE_NEW); }, IDNO,
+        {"new, no", [](AppSession& app) { app.PostCommand(ID_FILE_NEW); }, IDNO,
          [](AppSession& app) {
              ASSERT_TRUE(WaitUntil([&] { return app.Title() == app.Folder(); }));
              EXPECT_EQ(app.EditorText(), "");
              EXPECT_EQ(app.ReadFile("a.html"), kPageA);
          }},
-        {"recent file, yes",
-         [](AppSession& app) { app.PostCommand(ID_FILE_RECENT_1 + 3); }, IDYES,
+        {"recent file, yes", [](AppSession& app) { app.PostCommand(ID_FILE_RECENT_1 + 3); }, IDYES,
          [](AppSession& app) {
              ASSERT_TRUE(WaitUntil([&] { return app.Title() == app.Folder() + "b.html"; }));
              EXPECT_EQ(app.ReadFile("a.html"), "x" + kPageA);
@@ -208,7 +207,8 @@ TEST(Documents, ASaveThatCannotCompleteLeavesTheFileOnDiskAsItWas) {
         std::function<void(const std::string& path)> obstruct;
         const char* reason;
     } cases[] = {
-        {"read-only file", [](const std::string& path) { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); },
+        {"read-only file",
+         [](const std::string& path) { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); },
          "読み取り専用のファイルです"},
         {"folder where the file goes",
          [](const std::string& path) {
@@ -316,13 +316,15 @@ TEST(Documents, PreviewFileNamesNeverBecomeTheDocument) {
 TEST(Documents, OpeningNeverLosesBytesAndRefusesNulBytes) {
     AppSession app;
     ASSERT_TRUE(app.WriteFile("a.html", kPageA));
-    ASSERT_TRUE(app.WriteFile("eof.html", std::string("a\x1A" "b\nc")));
+    ASSERT_TRUE(app.WriteFile("eof.html", std::string("a\x1A"
+                                                      "b\nc")));
     ASSERT_TRUE(app.WriteFile("zero.html", std::string("a\0b", 3)));
     ASSERT_TRUE(StartOn(app, "a.html"));
 
     ASSERT_TRUE(app.DropFiles({app.Folder() + "eof.html"}));
     ASSERT_TRUE(WaitUntil([&] { return app.Title() == app.Folder() + "eof.html"; }));
-    EXPECT_EQ(app.EditorText(), "a\x1A" "b\r\nc\r\n");
+    EXPECT_EQ(app.EditorText(), "a\x1A"
+                                "b\r\nc\r\n");
 
     ASSERT_TRUE(app.DropFiles({app.Folder() + "zero.html"}));
     const Box box = WaitForBox(app);
@@ -331,7 +333,8 @@ TEST(Documents, OpeningNeverLosesBytesAndRefusesNulBytes) {
     Press(box.window, IDOK);
     app.Flush();
     EXPECT_EQ(app.Title(), app.Folder() + "eof.html");
-    EXPECT_EQ(app.EditorText(), "a\x1A" "b\r\nc\r\n");
+    EXPECT_EQ(app.EditorText(), "a\x1A"
+                                "b\r\nc\r\n");
     ASSERT_TRUE(app.Close());
 }
 

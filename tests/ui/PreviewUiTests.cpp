@@ -63,7 +63,7 @@ TEST(QuiltmarkPreview, WrittenAndNavigatedAtLoadAndRewrittenOnEveryChangeInRealT
     EXPECT_EQ(app.EditorText(), "xy<P>a</P>\r\n<P>b</P>\r\n");
     EXPECT_EQ(app.ReadFile("my site\\" + kPreview), "xy<P>a</P>\r\n<P>b</P>\r\n");
     EXPECT_TRUE(app.Running());
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
     EXPECT_EQ(app.ReadFile("my site\\" + kPreview), "<absent>") << "removed at close";
 }
 
@@ -262,7 +262,7 @@ TEST(QuiltmarkPreview, UnwritablePreviewIsReportedOnceAndTheTextStays) {
             EXPECT_EQ(app.EditorText(), "abcd<P>kept</P>\r\n");
         }
         EXPECT_TRUE(app.Running());
-        ASSERT_TRUE(app.Close());
+        ASSERT_TRUE(app.CloseDiscarding());
         EXPECT_EQ(app.ExitCode(), 0u);
     }
 }

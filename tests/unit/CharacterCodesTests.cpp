@@ -134,9 +134,9 @@ TEST(CharacterCodes, SavePlanFollowsTheCodeAndTheLibrary) {
         char option;
         bool tell;
     } cases[] = {
-        {0, true, true, 's', false}, {0, false, false, 's', false}, {1, true, true, 'e', false},
-        {1, false, false, 'e', true}, {2, true, true, 'j', false},  {2, false, false, 'j', true},
-        {3, true, true, 'w', false}, {3, false, false, 'w', true},  {7, true, true, 's', false},
+        {0, true, true, 's', false},    {0, false, false, 's', false}, {1, true, true, 'e', false},
+        {1, false, false, 'e', true},   {2, true, true, 'j', false},   {2, false, false, 'j', true},
+        {3, true, true, 'w', false},    {3, false, false, 'w', true},  {7, true, true, 's', false},
         {-1, false, false, 's', false},
     };
     for (const auto& c : cases) {

@@ -46,11 +46,11 @@ TEST(DocumentText, FileBytesBecomeLinesEndedByCrLfKeepingEveryOtherByte) {
         std::string bytes;
         std::string text;
     } cases[] = {
-        {"a\nb", "a\r\nb\r\n"},                             // LF-only lines, no final line end
-        {"a\r\nb\r\n", "a\r\nb\r\n"},                       // already CR LF
-        {std::string("x\x1Ay\r\nz"), "x\x1Ay\r\nz\r\n"},    // 0x1A is an ordinary byte
-        {std::string("\x1A"), "\x1A\r\n"},                  // even at the very end
-        {"a\rb", "a\rb\r\n"},                               // a lone CR stays in its line
+        {"a\nb", "a\r\nb\r\n"},                          // LF-only lines, no final line end
+        {"a\r\nb\r\n", "a\r\nb\r\n"},                    // already CR LF
+        {std::string("x\x1Ay\r\nz"), "x\x1Ay\r\nz\r\n"}, // 0x1A is an ordinary byte
+        {std::string("\x1A"), "\x1A\r\n"},               // even at the very end
+        {"a\rb", "a\rb\r\n"},                            // a lone CR stays in its line
         {"\n\n", "\r\n\r\n"},
         {"", ""},
     };
@@ -136,7 +136,9 @@ TEST(BackupSchedule, OneBackupPerMinuteAcrossTheTurnOfTheYear) {
         std::vector<Change> changes;
     } cases[] = {
         {"same minute twice, then the next",
-         {{{2026, 7, 6, 15, 30}, true, true}, {{2026, 7, 6, 15, 30}, true, false}, {{2026, 7, 6, 15, 31}, true, true}}},
+         {{{2026, 7, 6, 15, 30}, true, true},
+          {{2026, 7, 6, 15, 30}, true, false},
+          {{2026, 7, 6, 15, 31}, true, true}}},
         {"over midnight of 31 December",
          {{{2026, 12, 31, 23, 59}, true, true},
           {{2027, 1, 1, 0, 0}, true, true},
