@@ -31,9 +31,10 @@ enum Query : int {
     kQueryPings = 14,          // how many kPingMessage the view has received
 
     // Documents
-    kQueryModified = 30,          // 1 when the document is modified (the full test, library included)
-    kQuerySaveCode = 31,          // File/isCodeMode as the view holds it
-    kQueryTitleCheckPending = 32, // 1 while the title's marker still waits for the full modified test
+    kQueryModified = 30,           // 1 when the document is modified (the full test, library included)
+    kQuerySaveCode = 31,           // File/isCodeMode as the view holds it
+    kQueryTitleCheckPending = 32,  // 1 while the title's marker still waits for the full modified test
+    kQueryChangeMicroseconds = 33, // how long the view's handling of the last text change took
 };
 
 enum BrowserOperation : int {

@@ -137,6 +137,15 @@ void CQuiltmarkView::InsertTag(std::string start, std::string end) {
 }
 
 void CQuiltmarkView::SetFrameTitle(const std::string& title) {
+    // Every keystroke sets the title; a title that is already shown is not
+    // sent to the window system again.
+    const int length = GetWindowTextLengthA(frame_.Hwnd());
+    if (length == static_cast<int>(title.size())) {
+        std::string shown(static_cast<size_t>(length) + 1, '\0');
+        shown.resize(static_cast<size_t>(GetWindowTextA(frame_.Hwnd(), shown.data(), length + 1)));
+        if (shown == title)
+            return;
+    }
     SetWindowTextA(frame_.Hwnd(), title.c_str());
 }
 
@@ -220,6 +229,9 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         if (wParam != kTitleCheckTimer)
             return false;
         RunTitleCheck();
+        return true;
+    case kTitleCheckResultMessage:
+        ApplyTitleCheck(static_cast<std::uint64_t>(wParam), lParam != 0);
         return true;
     default:
         return false;

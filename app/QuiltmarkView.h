@@ -11,8 +11,11 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 
+#include "BackgroundModifiedCheck.h"
 #include "BackupSchedule.h"
 #include "CharacterCodes.h"
 #include "CommandTable.h"
@@ -43,6 +46,9 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // The timer that runs the full modified test for the title once the
     // input has been handled.
     static constexpr UINT_PTR kTitleCheckTimer = 0x7201;
+    // Posted by the background modified test: wParam = ticket, lParam = 1
+    // when modified.
+    static constexpr UINT kTitleCheckResultMessage = WM_APP + 0x11;
 
     CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
                    std::string programFolder);
@@ -110,8 +116,9 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // Character codes, title marker and backups (QuiltmarkViewCodes.cpp)
     void ReloadAsShiftJis();
     void ShowCodeMessage(CodeMessage message);
-    void UpdateTitleMarker(const std::string& text);
+    void UpdateTitleMarker(const std::function<const std::string&()>& text);
     void RunTitleCheck();
+    void ApplyTitleCheck(std::uint64_t ticket, bool modified);
     void WriteBackup(const std::string& text, const LocalMinute& time);
 
     // Modes and layout (QuiltmarkViewModes.cpp)
@@ -197,7 +204,15 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     BackupSchedule backups_;
     NkfLibraryWin nkf_;
     FailureNotice backupNotice_;
+    // Counts the changes of the text and of the saved text; a background
+    // answer counts only for the state it was asked about.
+    std::uint64_t changeTicket_ = 0;
+    int lastChangeMicroseconds_ = 0; // the last text-change handling, for benchmarks
     bool titleCheckPending_ = false;
+    BackgroundModifiedCheck titleCheck_{nkf_, [this](std::uint64_t ticket, bool modified) {
+                                            PostMessageA(Hwnd(), kTitleCheckResultMessage,
+                                                         static_cast<WPARAM>(ticket), modified ? 1 : 0);
+                                        }};
 };
 
 } // namespace quiltmark

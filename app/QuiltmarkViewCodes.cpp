@@ -31,13 +31,17 @@ std::string CQuiltmarkView::TitleText(bool minimised) {
     return WindowTitle(minimised ? shortTitle_ : fullTitle_, IsModified());
 }
 
-void CQuiltmarkView::UpdateTitleMarker(const std::string& text) {
-    // Equal bytes are never modified. Differing bytes almost always are, and
-    // without the library that is the whole answer; with it, the texts may
-    // still convert to the same Shift_JIS. The marker is set from the bytes
-    // at once and confirmed by the full test as soon as the input has been
-    // handled, so that a keystroke never waits for two whole conversions.
-    const bool sameBytes = modified_.SameBytes(text);
+void CQuiltmarkView::UpdateTitleMarker(const std::function<const std::string&()>& text) {
+    // Equal bytes are never modified, and a text of another length never has
+    // equal bytes, so most keystrokes need not even fetch the text. Differing
+    // bytes are modified unless the library maps both texts to the same
+    // Shift_JIS: the marker is set from the bytes at once, and the full test
+    // confirms it on its own thread once the input has been handled, so that
+    // a keystroke never waits for two whole conversions.
+    ++changeTicket_;
+    const int length = editorApi_.NimbetGetTextLength(EditorHost::kEditorId);
+    const bool sameBytes =
+        length >= 0 && static_cast<size_t>(length) == modified_.Saved().size() && modified_.SameBytes(text());
     SetFrameTitle(WindowTitle(fullTitle_, !sameBytes));
     titleCheckPending_ = !sameBytes;
     if (titleCheckPending_)
@@ -48,8 +52,19 @@ void CQuiltmarkView::RunTitleCheck() {
     KillTimer(Hwnd(), kTitleCheckTimer);
     if (!titleCheckPending_)
         return;
+    // Without the library differing bytes are the whole answer.
+    if (!nkf_.Present()) {
+        ApplyTitleCheck(changeTicket_, true);
+        return;
+    }
+    titleCheck_.Request(changeTicket_, modified_.SavedShared(), EditorText());
+}
+
+void CQuiltmarkView::ApplyTitleCheck(std::uint64_t ticket, bool modified) {
+    if (ticket != changeTicket_ || !titleCheckPending_)
+        return; // the text or the saved text has changed since
     titleCheckPending_ = false;
-    SetFrameTitle(WindowTitle(fullTitle_, IsModified()));
+    SetFrameTitle(WindowTitle(fullTitle_, modified));
 }
 
 void CQuiltmarkView::WriteBackup(const std::string& text, const LocalMinute& time) {

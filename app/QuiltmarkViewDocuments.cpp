@@ -152,6 +152,7 @@ void CQuiltmarkView::SetDocument(const std::string& text, const std::string& pat
     shortTitle_ = ShortTitleOf(path, LoadResourceString(Instance(), IDS_NO_FILE_NAME));
     fullTitle_ = path;
     modified_.SetSaved(text);
+    ++changeTicket_;
     titleCheckPending_ = false;
     SetFrameTitle(fullTitle_);
     const std::string editorText = EditorText();
@@ -227,6 +228,7 @@ bool CQuiltmarkView::Save() {
         return false;
     fullTitle_ = currentPath_;
     modified_.SetSaved(text);
+    ++changeTicket_;
     titleCheckPending_ = false;
     SetFrameTitle(fullTitle_);
     return true;
@@ -249,6 +251,7 @@ bool CQuiltmarkView::SaveAs() {
     fullTitle_ = *path;
     shortTitle_ = ShortTitleOf(*path, LoadResourceString(Instance(), IDS_NO_FILE_NAME));
     modified_.SetSaved(text);
+    ++changeTicket_;
     titleCheckPending_ = false;
     SetFrameTitle(fullTitle_);
     currentPath_ = *path;

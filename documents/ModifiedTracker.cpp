@@ -6,7 +6,11 @@
 namespace quiltmark {
 
 void ModifiedTracker::SetSaved(std::string text) {
-    saved_ = std::move(text);
+    SetSaved(std::make_shared<const std::string>(std::move(text)));
+}
+
+void ModifiedTracker::SetSaved(std::shared_ptr<const std::string> text) {
+    saved_ = text ? std::move(text) : std::make_shared<const std::string>();
     savedConverted_.reset();
 }
 
@@ -17,7 +21,7 @@ bool ModifiedTracker::IsModified(const std::string& editorText, NkfLibrary& libr
     if (!module)
         return true;
     if (!savedConverted_)
-        savedConverted_ = ConvertWith(*module, saved_, 's').text;
+        savedConverted_ = ConvertWith(*module, *saved_, 's').text;
     return ConvertWith(*module, editorText, 's').text != *savedConverted_;
 }
 

@@ -9,6 +9,7 @@
 // text changes. Only an editor text whose bytes differ has to be converted.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,17 +22,20 @@ class ModifiedTracker {
   public:
     // The text as it was loaded or saved.
     void SetSaved(std::string text);
-    const std::string& Saved() const { return saved_; }
+    void SetSaved(std::shared_ptr<const std::string> text);
+    const std::string& Saved() const { return *saved_; }
+    // The saved text shared, for a check that runs elsewhere.
+    const std::shared_ptr<const std::string>& SavedShared() const { return saved_; }
 
     // True when the editor text has exactly the saved bytes: then it is not
     // modified, whatever the library does. Cheap enough for every keystroke.
-    bool SameBytes(std::string_view editorText) const { return editorText == saved_; }
+    bool SameBytes(std::string_view editorText) const { return editorText == *saved_; }
 
     // The full test through the library (loaded once for it when present).
     bool IsModified(const std::string& editorText, NkfLibrary& library);
 
   private:
-    std::string saved_;
+    std::shared_ptr<const std::string> saved_ = std::make_shared<const std::string>();
     // The saved text converted to Shift_JIS by the library, once needed.
     std::optional<std::string> savedConverted_;
 };

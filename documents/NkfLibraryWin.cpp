@@ -3,6 +3,7 @@
 #include "NkfLibraryWin.h"
 
 #include <cstring>
+#include <mutex>
 
 namespace quiltmark {
 namespace {
@@ -14,14 +15,21 @@ using SetNkfOptionFn = int(WINAPI*)(LPSTR);
 using NkfConvertFn = void(WINAPI*)(LPSTR, LPCSTR);
 using GetNkfVersionFn = void(WINAPI*)(LPSTR);
 
+// The library keeps its options and its conversion state in globals: one use
+// at a time in the whole program, whichever thread it comes from.
+std::mutex& LibraryLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 template <typename Fn> Fn Lookup(HMODULE module, const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 class NkfModuleWin : public NkfModule {
   public:
-    explicit NkfModuleWin(HMODULE module)
-        : module_(module), setOption_(Lookup<SetNkfOptionFn>(module, "SetNkfOption")),
+    NkfModuleWin(HMODULE module, std::unique_lock<std::mutex> lock)
+        : lock_(std::move(lock)), module_(module), setOption_(Lookup<SetNkfOptionFn>(module, "SetNkfOption")),
           convert_(Lookup<NkfConvertFn>(module, "NkfConvert")) {}
     ~NkfModuleWin() override { FreeLibrary(module_); }
     NkfModuleWin(const NkfModuleWin&) = delete;
@@ -40,6 +48,7 @@ class NkfModuleWin : public NkfModule {
     }
 
   private:
+    std::unique_lock<std::mutex> lock_; // released after the library was unloaded
     HMODULE module_;
     SetNkfOptionFn setOption_;
     NkfConvertFn convert_;
@@ -48,13 +57,15 @@ class NkfModuleWin : public NkfModule {
 } // namespace
 
 std::unique_ptr<NkfModule> NkfLibraryWin::Load() {
+    std::unique_lock<std::mutex> lock(LibraryLock());
     HMODULE module = LoadLibraryA(kLibraryName);
     if (!module)
         return nullptr;
-    return std::make_unique<NkfModuleWin>(module);
+    return std::make_unique<NkfModuleWin>(module, std::move(lock));
 }
 
 std::string NkfVersionText() {
+    std::lock_guard<std::mutex> lock(LibraryLock());
     HMODULE module = LoadLibraryA(kLibraryName);
     if (!module)
         return {};

@@ -3,11 +3,15 @@
 // save plan, the save-code choice and the modified test.
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <cstring>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
+#include <vector>
 
+#include "BackgroundModifiedCheck.h"
 #include "CharacterCodes.h"
 #include "ModifiedTracker.h"
 
@@ -212,4 +216,33 @@ TEST(ModifiedTracker, ConvertsOnlyDifferingTextsAndTheSavedTextOnce) {
     EXPECT_FALSE(tracker.IsModified("b", nkf));
     EXPECT_TRUE(tracker.IsModified("a\x83\x41", nkf));
     EXPECT_EQ(nkf.conversions, 5) << "a new saved text is converted again";
+}
+
+TEST(BackgroundModifiedCheck, ReportsTheFullAnswerWithItsTicket) {
+    StandInNkf nkf;
+    nkf.convert = WidenKana;
+    std::mutex mutex;
+    std::condition_variable reported;
+    std::vector<std::pair<std::uint64_t, bool>> answers;
+    {
+        BackgroundModifiedCheck check(nkf, [&](std::uint64_t ticket, bool modified) {
+            std::lock_guard<std::mutex> lock(mutex);
+            answers.emplace_back(ticket, modified);
+            reported.notify_one();
+        });
+        const auto saved = std::make_shared<const std::string>("a\xB1");
+        const struct {
+            std::uint64_t ticket;
+            std::string edited;
+            bool modified;
+        } requests[] = {{1, "a\x83\x41", false}, {2, "b", true}, {3, "a\xB1", false}};
+        for (const auto& r : requests) {
+            check.Request(r.ticket, saved, r.edited);
+            std::unique_lock<std::mutex> lock(mutex);
+            reported.wait(lock, [&] { return !answers.empty(); });
+            EXPECT_EQ(answers.back(), std::make_pair(r.ticket, r.modified));
+            answers.clear();
+        }
+    }
+    EXPECT_EQ(nkf.conversions, 3) << "the saved text once while it stays the same, then each differing text";
 }
