@@ -113,7 +113,8 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void ReportFileProblem(UINT headline, const std::string& path, const FileResult& result, UINT tail);
     int Ask(UINT textId, UINT captionId, UINT buttons);
 
-    // Character codes, title marker and backups (QuiltmarkViewCodes.cpp)
+    // Character codes and the text-change handling (QuiltmarkViewCodes.cpp)
+    void HandleTextChange();
     void ReloadAsShiftJis();
     void ShowCodeMessage(CodeMessage message);
     void UpdateTitleMarker(const std::function<const std::string&()>& text);

@@ -1,10 +1,12 @@
-// Character codes, the title's modified marker and the automatic backups:
-// the save-code commands, reload as Shift_JIS, the download questions about
-// NKF32.DLL, and the parts of the text-change handling that belong to the
-// document.
+// Character codes and the text-change handling: the save-code commands,
+// reload as Shift_JIS, the download questions about NKF32.DLL, and on every
+// change the title's modified marker, the real-time preview and the
+// automatic backup.
 #include "QuiltmarkView.h"
 
 #include <shellapi.h>
+
+#include <optional>
 
 #include "DocumentNames.h"
 #include "MainFrame.h"
@@ -29,6 +31,31 @@ bool CQuiltmarkView::IsModified() {
 
 std::string CQuiltmarkView::TitleText(bool minimised) {
     return WindowTitle(minimised ? shortTitle_ : fullTitle_, IsModified());
+}
+
+void CQuiltmarkView::HandleTextChange() {
+    LARGE_INTEGER started{};
+    QueryPerformanceCounter(&started);
+    // The whole text is fetched only when something needs it.
+    std::optional<std::string> fetched;
+    const auto text = [&]() -> const std::string& {
+        if (!fetched)
+            fetched = EditorText();
+        return *fetched;
+    };
+    UpdateTitleMarker(text);
+    if (mode_.RefreshesOnEveryChange()) {
+        WritePreview(text());
+        browser_.Refresh();
+    }
+    const LocalMinute now = CurrentLocalMinute();
+    if (backups_.DueOnChange(now, settings_.isAutoBackUp == 1))
+        WriteBackup(text(), now);
+    LARGE_INTEGER ended{}, frequency{};
+    QueryPerformanceCounter(&ended);
+    QueryPerformanceFrequency(&frequency);
+    lastChangeMicroseconds_ =
+        static_cast<int>((ended.QuadPart - started.QuadPart) * 1000000 / frequency.QuadPart);
 }
 
 void CQuiltmarkView::UpdateTitleMarker(const std::function<const std::string&()>& text) {

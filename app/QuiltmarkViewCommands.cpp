@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 #include <shellapi.h>
 
@@ -81,29 +80,9 @@ void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
 }
 
 void CQuiltmarkView::OnTextChanged(LPARAM barId, WPARAM distance) {
-    LARGE_INTEGER started{}, ended{}, frequency{};
-    QueryPerformanceCounter(&started);
     // The editor and the splitter bars share this message; both run the
     // text-change handling, and a bar then moves the panes.
-    // The whole text is fetched only when something needs it.
-    std::optional<std::string> fetched;
-    const auto text = [&]() -> const std::string& {
-        if (!fetched)
-            fetched = EditorText();
-        return *fetched;
-    };
-    UpdateTitleMarker(text);
-    if (mode_.RefreshesOnEveryChange()) {
-        WritePreview(text());
-        browser_.Refresh();
-    }
-    const LocalMinute now = CurrentLocalMinute();
-    if (backups_.DueOnChange(now, settings_.isAutoBackUp == 1))
-        WriteBackup(text(), now);
-    QueryPerformanceCounter(&ended);
-    QueryPerformanceFrequency(&frequency);
-    lastChangeMicroseconds_ =
-        static_cast<int>((ended.QuadPart - started.QuadPart) * 1000000 / frequency.QuadPart);
+    HandleTextChange();
     if (barId == IDC_SPLIT_SIDE || barId == IDC_SPLIT_STACKED || barId == IDC_SPLIT_FTP)
         MovePanes(static_cast<int>(barId), static_cast<int>(static_cast<INT_PTR>(distance)));
 }

@@ -28,7 +28,7 @@ class NkfLibrary {
     // The library loaded, or null when it cannot be loaded.
     virtual std::unique_ptr<NkfModule> Load() = 0;
     // Loads the library and unloads it again: true when it is there.
-    bool Present() { return Load() != nullptr; }
+    virtual bool Present() { return Load() != nullptr; }
 };
 
 // The save codes of the settings (File/isCodeMode).

@@ -64,6 +64,14 @@ std::unique_ptr<NkfModule> NkfLibraryWin::Load() {
     return std::make_unique<NkfModuleWin>(module, std::move(lock));
 }
 
+bool NkfLibraryWin::Present() {
+    HMODULE module = LoadLibraryA(kLibraryName);
+    if (!module)
+        return false;
+    FreeLibrary(module);
+    return true;
+}
+
 std::string NkfVersionText() {
     std::lock_guard<std::mutex> lock(LibraryLock());
     HMODULE module = LoadLibraryA(kLibraryName);

@@ -12,7 +12,12 @@ namespace quiltmark {
 
 class NkfLibraryWin : public NkfLibrary {
   public:
+    // Loads the library for one use of its functions; one such use runs at a
+    // time in the whole program, whichever thread it comes from.
     std::unique_ptr<NkfModule> Load() override;
+    // Loading and unloading alone touch none of the library's state, so the
+    // probe never waits for a conversion on another thread.
+    bool Present() override;
 };
 
 // The library's version text (GetNkfVersion), or empty when the library or

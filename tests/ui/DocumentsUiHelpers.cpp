@@ -5,12 +5,16 @@
 
 namespace documents_ui {
 
-HWND WaitForDialogWith(const AppSession& app, int id, DWORD timeoutMs) {
+namespace {
+
+// A visible dialog of the program for which `wanted` holds, or null after
+// the timeout.
+template <typename Wanted> HWND WaitForDialog(const AppSession& app, Wanted wanted, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND box : app.MessageBoxes())
-                if (GetDlgItem(box, id)) {
+                if (wanted(box)) {
                     found = box;
                     return true;
                 }
@@ -20,19 +24,17 @@ HWND WaitForDialogWith(const AppSession& app, int id, DWORD timeoutMs) {
     return found;
 }
 
+} // namespace
+
+HWND WaitForDialogWith(const AppSession& app, int id, DWORD timeoutMs) {
+    return WaitForDialog(
+        app, [id](HWND box) { return GetDlgItem(box, id) != nullptr; }, timeoutMs);
+}
+
 HWND WaitForFolderDialog(const AppSession& app, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND box : app.MessageBoxes())
-                if (!GetDlgItem(box, kFileNameBox) && !GetDlgItem(box, kMessageText)) {
-                    found = box;
-                    return true;
-                }
-            return false;
-        },
+    return WaitForDialog(
+        app, [](HWND box) { return !GetDlgItem(box, kFileNameBox) && !GetDlgItem(box, kMessageText); },
         timeoutMs);
-    return found;
 }
 
 Box WaitForBox(const AppSession& app, DWORD timeoutMs) {
