@@ -109,6 +109,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     bool Save();
     bool SaveAs();
     bool WriteDocument(const std::string& path, const std::string& text);
+    void MarkSaved(const std::string& text);
     void StoreRecentFiles();
     void ReportFileProblem(UINT headline, const std::string& path, const FileResult& result, UINT tail);
     int Ask(UINT textId, UINT captionId, UINT buttons);

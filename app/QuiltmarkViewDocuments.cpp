@@ -63,7 +63,10 @@ int CQuiltmarkView::Ask(UINT textId, UINT captionId, UINT buttons) {
 
 void CQuiltmarkView::ReportFileProblem(UINT headline, const std::string& path, const FileResult& result,
                                        UINT tail) {
-    std::string message = LoadResourceString(Instance(), headline) + "\n\n" + path + "\n";
+    std::string message = LoadResourceString(Instance(), headline);
+    while (!message.empty() && message.back() == '\n')
+        message.pop_back();
+    message += "\n\n" + path + "\n";
     if (!result.ok()) {
         message += LoadResourceString(Instance(), IDS_WRITE_REASON) +
                    LoadResourceString(Instance(), ProblemTextId(result.problem));
@@ -75,6 +78,15 @@ void CQuiltmarkView::ReportFileProblem(UINT headline, const std::string& path, c
     message += "\n" + LoadResourceString(Instance(), tail);
     MessageBoxA(frame_.Hwnd(), message.c_str(), LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(),
                 MB_OK | MB_ICONINFORMATION);
+}
+
+void CQuiltmarkView::MarkSaved(const std::string& text) {
+    // The text now on disk (or just loaded) is the saved text; any title test
+    // still under way is about the old one.
+    modified_.SetSaved(text);
+    ++changeTicket_;
+    titleCheckPending_ = false;
+    SetFrameTitle(fullTitle_);
 }
 
 void CQuiltmarkView::StoreRecentFiles() {
@@ -151,10 +163,7 @@ void CQuiltmarkView::SetDocument(const std::string& text, const std::string& pat
     editorApi_.NimbetSetText(EditorHost::kEditorId, text.c_str());
     shortTitle_ = ShortTitleOf(path, LoadResourceString(Instance(), IDS_NO_FILE_NAME));
     fullTitle_ = path;
-    modified_.SetSaved(text);
-    ++changeTicket_;
-    titleCheckPending_ = false;
-    SetFrameTitle(fullTitle_);
+    MarkSaved(text);
     const std::string editorText = EditorText();
     WritePreview(editorText);
     if (settings_.isAutoBackUp == 1)
@@ -227,10 +236,7 @@ bool CQuiltmarkView::Save() {
     if (!WriteDocument(currentPath_, text))
         return false;
     fullTitle_ = currentPath_;
-    modified_.SetSaved(text);
-    ++changeTicket_;
-    titleCheckPending_ = false;
-    SetFrameTitle(fullTitle_);
+    MarkSaved(text);
     return true;
 }
 
@@ -250,10 +256,7 @@ bool CQuiltmarkView::SaveAs() {
     DeletePreviewFile();
     fullTitle_ = *path;
     shortTitle_ = ShortTitleOf(*path, LoadResourceString(Instance(), IDS_NO_FILE_NAME));
-    modified_.SetSaved(text);
-    ++changeTicket_;
-    titleCheckPending_ = false;
-    SetFrameTitle(fullTitle_);
+    MarkSaved(text);
     currentPath_ = *path;
     documentFolder_ = FolderOf(*path);
     previewPath_ = PreviewFilePath(documentFolder_);
