@@ -29,6 +29,16 @@ enum Query : int {
     kQueryNavigateLength = 12, // length of the address most recently navigated to
     kQueryNavigateByte = 13,   // byte lParam (from 0) of that address, -1 past its end
     kQueryPings = 14,          // how many kPingMessage the view has received
+
+    // Authoring: the menu bar's user-tag submenu as the last rebuild left it
+    kQueryUserTagItems = 20,    // its number of items (the registration item included)
+    kQueryUserTagItemId = 21,   // the command id of item lParam
+    kQueryUserTagItemByte = 22, // byte (lParam & 0xFFFF) of the text of item (lParam >> 16), -1 past its end
+    // Documents
+    kQueryModified = 30,           // 1 when the document is modified (the full test, library included)
+    kQuerySaveCode = 31,           // File/isCodeMode as the view holds it
+    kQueryTitleCheckPending = 32,  // 1 while the title's marker still waits for the full modified test
+    kQueryChangeMicroseconds = 33, // how long the view's handling of the last text change took
 };
 
 enum BrowserOperation : int {

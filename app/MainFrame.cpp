@@ -34,6 +34,13 @@ CMainFrame::CMainFrame(HINSTANCE instance, ProfileStore& profile) : FrameWindow(
             ID_VIEW_STATUS_BAR, "view.statusBar", [this] { ShowBar(Status().Hwnd(), !StatusBarVisible()); },
             {}, [this] { return StatusBarVisible(); })
         .Add(ID_APP_EXIT, "app.exit", [this] { SendMessageA(Hwnd(), WM_CLOSE, 0, 0); });
+    // The save codes: Shift_JIS, EUC-JP, 7-bit JIS, UTF-8.
+    const int saveCodes[] = {ID_CODE_SJIS, ID_CODE_EUC, ID_CODE_JIS, ID_CODE_UTF8};
+    for (int code = 0; code < 4; ++code)
+        commands_.Add(saveCodes[code], "file.saveCode", [this, code] {
+            if (view_)
+                view_->SelectSaveCode(code);
+        });
     SetIdleMessageId(IDS_IDLE_MESSAGE);
 }
 
@@ -73,6 +80,8 @@ void CMainFrame::ApplyBarSettings(Settings& settings) {
 }
 
 void CMainFrame::OnClose() {
+    if (view_ && !view_->CheckUnsavedChanges())
+        return;
     if (view_) {
         view_->DeletePreviewFile();
         Settings& settings = view_->Config();

@@ -8,12 +8,9 @@
 #include <optional>
 #include <string>
 
-namespace quiltmark {
+#include "TagPair.h"
 
-struct TagPair {
-    std::string start, end;
-    bool operator==(const TagPair& o) const { return start == o.start && end == o.end; }
-};
+namespace quiltmark {
 
 // The first items of the font dialog's lists, which mean "not set".
 inline constexpr const char* kStandardFace = "フォントの種類(標準)";

@@ -8,6 +8,8 @@
 //   1000 - 1099    control ids on dialogs and on the form view
 //   7000 - 7099    message texts of the program (string table)
 //   7500 - 7599    texts of the insertion dialogs and structured insertions
+//   7100 - 7199    message texts of the authoring commands
+//   7200 - 7299    message texts of the documents and character codes
 //   32771 - 33025  the program's own menu and toolbar commands
 //   50000 - 50110  user-defined tags and bookmarks
 //   57344 - 59999  framework commands, strings and status-bar indicators
@@ -132,6 +134,58 @@
 #define IDS_TABLE_TOO_LARGE   7512
 #define IDS_PICTURE_NOT_FOUND 7513
 #define IDS_PICTURE_NOT_READ  7514
+// ---- Authoring: the user-tag dialog (155) and its texts ----------------------
+#define IDC_USERTAG_START     1001  // start tag, between "<" and ">"
+#define IDC_USERTAG_DELETE    1005  // "データを削除して更新"
+#define IDC_USERTAG_END       1006  // end tag, between "</" and ">"
+#define IDC_USERTAG_SLOT      1009  // slot list "タグ 01" ... "タグ 20"
+#define IDC_USERTAG_BAR1      1010  // slot of the first user-tag toolbar button
+#define IDC_USERTAG_NAME      1013  // registered name
+#define IDC_USERTAG_BAR2      1070  // slot of the second user-tag toolbar button
+#define IDC_USERTAG_PICTURE1  1071  // picture of the first user-tag toolbar button
+#define IDC_USERTAG_PICTURE2  1072  // picture of the second user-tag toolbar button
+#define IDS_USERTAG_SLOT_PREFIX        7100
+#define IDS_USERTAG_UNASSIGNED         7101
+#define IDS_USERTAG_START_MISSING      7102
+#define IDS_USERTAG_ADDED              7103
+#define IDS_USERTAG_REGISTERED         7104
+#define IDS_USERTAG_DELETED            7105
+#define IDS_USERTAG_ADDED_CAPTION      7106
+#define IDS_USERTAG_REGISTERED_CAPTION 7107
+#define IDS_USERTAG_DELETED_CAPTION    7108
+// ---- Documents and character codes: message texts ------------------------
+#define IDS_UNSAVED_PROMPT          7200
+#define IDS_CAPTION_CAUTION         7201
+#define IDS_EDIT_FILE_REFUSED       7202
+#define IDS_CONVERT_QUESTION        7203
+#define IDS_CAPTION_CONVERT         7204
+#define IDS_RECENT_MISSING          7205
+#define IDS_CAPTION_OPEN_FAILED     7206
+#define IDS_FOLDER_PROMPT           7207
+#define IDS_FILTER_OPEN             7208
+#define IDS_FILTER_TEXT             7209
+#define IDS_FILTER_SAVE             7210
+#define IDS_NEW_PAGE_NAME           7211
+#define IDS_NKF_MISSING             7212
+#define IDS_NKF_EXTENDED_NEEDED     7213
+#define IDS_NKF_CODE_NEEDS_LIBRARY  7214
+#define IDS_NKF_UTF8_NEEDS_LIBRARY  7215
+#define IDS_NKF_SAVED_UNCONVERTED   7216
+#define IDS_CAPTION_DOWNLOAD        7217
+#define IDS_CAPTION_AFTERWARDS      7218
+#define IDS_SAVE_FAILED             7220
+#define IDS_SAVE_ORIGINAL_KEPT      7221
+#define IDS_READ_FAILED_KEPT        7222
+#define IDS_READ_HOLDS_NUL          7223
+#define IDS_FILE_READ_ONLY          7224
+#define IDS_FILE_IS_FOLDER          7225
+#define IDS_FILE_IN_USE             7226
+#define IDS_FILE_NOT_FOUND          7227
+#define IDS_FILE_TOO_LARGE          7228
+#define IDS_FILE_OTHER              7229
+#define IDS_BACKUP_NOT_WRITTEN      7230
+#define IDS_BACKUP_TEXT_KEPT        7231
+#define IDS_ERROR_NUMBER            7232
 
 // ---- Program commands -----------------------------------------------------
 #define ID_FORMAT_BOLD              32771

@@ -50,15 +50,15 @@ void CColorCodeDlg::WriteHexEdit() {
 
 // The decimal edits keep what was typed ("300" stays); the hexadecimal one follows.
 void CColorCodeDlg::OnDecimalChanged() {
-    SetColour(ColourFromDecimalParts(ItemText(Hwnd(), IDC_CODE_RED), ItemText(Hwnd(), IDC_CODE_GREEN),
-                                     ItemText(Hwnd(), IDC_CODE_BLUE)));
+    SetColour(
+        ColourFromDecimalParts(ItemText(IDC_CODE_RED), ItemText(IDC_CODE_GREEN), ItemText(IDC_CODE_BLUE)));
     WriteHexEdit();
     ShowCodes();
 }
 
 // The hexadecimal edit keeps what was typed (upper case stays); the decimal ones follow.
 void CColorCodeDlg::OnHexChanged() {
-    const auto typed = ColourFromHexText(ItemText(Hwnd(), IDC_CODE_HEX));
+    const auto typed = ColourFromHexText(ItemText(IDC_CODE_HEX));
     if (!typed)
         return;
     SetColour(*typed);

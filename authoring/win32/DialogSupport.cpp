@@ -12,17 +12,6 @@ constexpr int kComboListHeight = 200;
 
 } // namespace
 
-std::string ItemText(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthA(item);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(item, text.data(), length + 1);
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
-}
-
 void PlaceItem(HWND dialog, int id, int x, int y, int width, int height) {
     HWND item = GetDlgItem(dialog, id);
     char name[16] = {};

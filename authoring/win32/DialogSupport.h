@@ -3,12 +3,7 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace quiltmark {
-
-// The whole text of a dialog control, however long.
-std::string ItemText(HWND dialog, int id);
 
 // Places a control at pixel coordinates of the dialog's client area. A combo
 // box gets room for its list below the given height.

@@ -142,8 +142,8 @@ void CFontTagDlg::OnColourAccepted(COLORREF chosen) {
 }
 
 bool CFontTagDlg::Validate() {
-    face = ItemText(Hwnd(), IDC_FONT_FACE);
-    size = ItemText(Hwnd(), IDC_FONT_SIZE);
+    face = ItemText(IDC_FONT_FACE);
+    size = ItemText(IDC_FONT_SIZE);
     return true;
 }
 

@@ -138,9 +138,9 @@ void CLinkImageDlg::Browse() {
 }
 
 bool CLinkImageDlg::Validate() {
-    address = ItemText(Hwnd(), IDC_LINK_ADDRESS);
-    title = ItemText(Hwnd(), IDC_LINK_TITLE);
-    target = TargetValue(ItemText(Hwnd(), IDC_LINK_TARGET));
+    address = ItemText(IDC_LINK_ADDRESS);
+    title = ItemText(IDC_LINK_TITLE);
+    target = TargetValue(ItemText(IDC_LINK_TARGET));
     return true;
 }
 

@@ -29,7 +29,7 @@ BOOL CTableDlg::OnInitDialog() {
 }
 
 bool CTableDlg::ReadCount(int editId, int& count) {
-    if (const auto typed = ParseTableCount(ItemText(Hwnd(), editId))) {
+    if (const auto typed = ParseTableCount(ItemText(editId))) {
         count = *typed;
         return true;
     }

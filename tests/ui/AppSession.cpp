@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "Automation.h"
 
@@ -73,6 +74,9 @@ AppSession::AppSession() : driverFolder_(ModuleFolder()) {
     CopyBinary("Nimbet.dll", "Nimbet.dll");
 }
 
+AppSession::AppSession(std::string folder)
+    : driverFolder_(ModuleFolder()), folder_(std::move(folder)), ownsFolder_(false) {}
+
 AppSession::~AppSession() {
     if (Running()) {
         Close(5000);
@@ -84,7 +88,8 @@ AppSession::~AppSession() {
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
     }
-    RemoveTree(folder_);
+    if (ownsFolder_)
+        RemoveTree(folder_);
 }
 
 bool AppSession::CopyBinary(const std::string& fromName, const std::string& toName) {
@@ -278,6 +283,25 @@ std::string AppSession::EditorText() const {
 bool AppSession::Close(DWORD timeoutMs) {
     if (frame_)
         PostMessageA(frame_, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool AppSession::CloseDiscarding(DWORD timeoutMs) {
+    if (frame_)
+        PostMessageA(frame_, WM_CLOSE, 0, 0);
+    // The prompt appears only when the text differs from the saved one: wait
+    // for whichever comes first, the prompt or the end of the process.
+    HWND prompt = nullptr;
+    WaitUntil(
+        [&] {
+            const auto boxes = MessageBoxes();
+            prompt = boxes.empty() ? nullptr : boxes.front();
+            return prompt || !Running();
+        },
+        timeoutMs);
+    if (prompt)
+        PostMessageA(prompt, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(prompt, IDNO)));
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
