@@ -41,7 +41,9 @@ void RegisterViewClass(HINSTANCE instance) {
 CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
                                CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
-      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)) {
+      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)),
+      insertionDialogs_(instance, frame.Hwnd()),
+      insertions_(*this, insertionDialogs_, settings_.aHrefFileDir, settings_.imgFileDir) {
     settings_.programFolder = programFolder_;
     AddCommands();
     AddDocumentCommands();

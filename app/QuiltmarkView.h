@@ -11,6 +11,8 @@
 #include <shellapi.h>
 
 #include <array>
+#include <ctime>
+#include <optional>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -28,18 +30,20 @@
 #include "PreviewFile.h"
 #include "Settings.h"
 #include "Splitter.h"
+#include "StructuredInsertions.h"
 #include "TagInsertion.h"
 #include "ViewKeys.h"
 #include "ViewLayout.h"
 #include "ViewMode.h"
 #include "WebBrowser2.h"
+#include "Win32InsertionDialogs.h"
 
 namespace quiltmark {
 
 class CMainFrame;
 class ProfileStore;
 
-class CQuiltmarkView : public FormView, private EditorHostSite {
+class CQuiltmarkView : public FormView, private EditorHostSite, private InsertionSite {
   public:
     // Posted to itself: shows the message about a preview that could not be written.
     static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
@@ -169,6 +173,18 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     LRESULT AnswerQuery(WPARAM query, LPARAM argument);
     LRESULT CopyEditorText(WPARAM size, LPARAM buffer);
 
+    // Insertion: font, link, image, table, list, date and colour-code
+    // commands and their dialogs (QuiltmarkViewInsertion.cpp)
+    void AddInsertionCommands();
+    bool EditorShowing() override;
+    bool SelectedText(std::string& text) override;
+    void Insert(std::string start, std::string end) override { InsertTag(std::move(start), std::move(end)); }
+    std::string DocumentFolder() override { return documentFolder_; }
+    bool FolderExists(const std::string& folder) override;
+    std::optional<PixelSize> PictureSize(const std::string& path, PictureProblem& problem) override;
+    void ShowPictureNote(PictureProblem problem, const std::string& path) override;
+    std::tm LocalTime() override;
+
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // EditorHostSite
@@ -211,6 +227,11 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     std::string previewPath_;
     std::string fullTitle_;
     std::string shortTitle_;
+    std::string savedText_;
+
+    // Insertion
+    Win32InsertionDialogs insertionDialogs_;
+    StructuredInsertions insertions_;
     ModifiedTracker modified_;
     BackupSchedule backups_;
     NkfLibraryWin nkf_;

@@ -68,6 +68,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
              [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+    AddInsertionCommands();
     AddAuthoringCommands();
 }
 

@@ -32,6 +32,7 @@ add_test(NAME nimbet.exports
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
 add_wine_test(app.driver app_driver.exe)
+add_wine_test(insertion.ui quiltmark_insertion_ui.exe)
 add_wine_test(authoring.ui quiltmark_authoring_ui.exe)
 
 # The release zip that scripts/build makes, unpacked and started as a user would.
