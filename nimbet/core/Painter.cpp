@@ -11,8 +11,9 @@
 
 namespace nimbet {
 
-Painter::Painter(Editor& editor, const PaintSettings& settings, Surface& surface)
-    : editor_(editor), settings_(settings), surface_(surface), geometry_(ViewGeometry::Of(editor)) {}
+Painter::Painter(Editor& editor, const PaintSettings& settings, Surface& surface, WindowOverlay* overlay)
+    : editor_(editor), settings_(settings), surface_(surface), overlay_(overlay),
+      geometry_(ViewGeometry::Of(editor)) {}
 
 int Painter::caretRow() const noexcept {
     return editor_.rowOfPlace(editor_.caretPlace());
@@ -24,7 +25,7 @@ void Painter::paintAll() {
     surface_.fill({0, 0, width, height}, settings_.colors[kColorBackground]);
     paintText(nullptr);
     paintMargins();
-    finish();
+    finish(false);
 }
 
 void Painter::paintLines(int first, int last) {
@@ -34,14 +35,15 @@ void Painter::paintLines(int first, int last) {
     const LineRange range{first, last};
     const bool carryChanged = paintText(&range);
     paintMargins();
-    finish();
+    finish(true);
     if (carryChanged) // lines outside the range were drawn with the old state
         paintAll();
 }
 
 void Painter::paintLight() {
+    strips_.clear();
     paintMargins();
-    finish();
+    finish(true);
 }
 
 bool Painter::paintText(const LineRange* range) {
@@ -50,6 +52,7 @@ bool Painter::paintText(const LineRange* range) {
     LinePainter painter(geometry_, settings_, editor_.metrics(), surface_);
     const SelectionRange selection = editor_.selection();
     bool carryChanged = false;
+    strips_.clear();
     for (VisibleLines lines(editor_, geometry_); !lines.done(); lines.next()) {
         const int number = lines->number;
         if (range && (number < range->first || number > range->last))
@@ -61,8 +64,9 @@ bool Painter::paintText(const LineRange* range) {
             const auto clip = [&](long long y) {
                 return static_cast<int>(std::clamp<long long>(y, 0, geometry_.clientHeight));
             };
-            surface_.fill({geometry_.numberWidth, clip(lines->y), geometry_.clientWidth, clip(bottom)},
-                          settings_.colors[kColorBackground]);
+            const PixelRect strip{geometry_.numberWidth, clip(lines->y), geometry_.clientWidth, clip(bottom)};
+            surface_.fill(strip, settings_.colors[kColorBackground]);
+            strips_.push_back(strip);
         }
         if (styler.style(line, runs_)) {
             RecomputeCarryOver(&line); // the lines below are painted with the new state
@@ -93,17 +97,33 @@ void Painter::paintMargins() {
     margins.paintSeparator();
 }
 
-void Painter::finish() {
-    surface_.present(geometry_.clientWidth, geometry_.clientHeight);
+void Painter::finish(bool partial) {
+    const int width = geometry_.clientWidth, height = geometry_.clientHeight;
+    if (partial && overlay_) {
+        surface_.present({0, 0, width, geometry_.rulerHeight});
+        surface_.present({0, geometry_.rulerHeight, geometry_.numberWidth, height});
+        for (const PixelRect& strip : strips_)
+            surface_.present(strip);
+        const int old = overlay_->underlineY;
+        const auto holds = [old](const PixelRect& strip) { return old >= strip.top && old < strip.bottom; };
+        if (old >= 0 && std::none_of(strips_.begin(), strips_.end(), holds))
+            surface_.present({0, old, width, old + 1});
+    } else {
+        surface_.present({0, 0, width, height});
+    }
+    if (overlay_)
+        overlay_->underlineY = -1;
     if (!settings_.marks[kMarkCaretUnderline] || editor_.selection().exists)
         return;
     const int row = caretRow();
     const int page = editor_.metrics().page();
     if (row < geometry_.topRow || row >= geometry_.topRow + page)
         return; // the caret's row is not on the screen
-    const long long y = geometry_.rowY(row + 1) - geometry_.lineSpacing;
-    surface_.windowLine(geometry_.numberWidth, geometry_.windowWidth, static_cast<int>(y),
+    const int y = static_cast<int>(geometry_.rowY(row + 1) - geometry_.lineSpacing);
+    surface_.windowLine(geometry_.numberWidth, geometry_.windowWidth, y,
                         settings_.colors[kColorCaretUnderline]);
+    if (overlay_)
+        overlay_->underlineY = y;
 }
 
 } // namespace nimbet

@@ -15,9 +15,19 @@
 
 namespace nimbet {
 
+// What a frame drew on the window itself, over the copy of the back buffer:
+// the caret-line underline. A frame that copies only part of the back buffer
+// copies that pixel row too, so that an underline that moved leaves nothing
+// behind.
+struct WindowOverlay {
+    int underlineY = -1; // -1: none
+};
+
 class Painter {
   public:
-    Painter(Editor& editor, const PaintSettings& settings, Surface& surface);
+    // Without an overlay every frame copies the whole client area.
+    Painter(Editor& editor, const PaintSettings& settings, Surface& surface,
+            WindowOverlay* overlay = nullptr);
 
     // Everything: background, text, selection, margins, copy, caret-line underline.
     void paintAll();
@@ -35,14 +45,19 @@ class Painter {
     // line's multi-line state changed.
     bool paintText(const LineRange* range);
     void paintMargins();
-    void finish();
+    // Copies the client area, or for a partial frame with an overlay only the
+    // margins, the repainted strips and the row of the last underline; then
+    // draws the caret-line underline.
+    void finish(bool partial);
     int caretRow() const noexcept;
 
     Editor& editor_;
     const PaintSettings& settings_;
     Surface& surface_;
+    WindowOverlay* overlay_;
     ViewGeometry geometry_;
     std::vector<StyledRun> runs_;
+    std::vector<PixelRect> strips_; // of the lines a partial frame repainted
 };
 
 } // namespace nimbet

@@ -52,8 +52,8 @@ class Surface {
 
     // ---- The window
 
-    // Copies the back buffer's top-left width x height pixels to the window.
-    virtual void present(int width, int height) = 0;
+    // Copies one rectangle of the back buffer to the same place on the window.
+    virtual void present(const PixelRect& rect) = 0;
     // A solid horizontal line drawn on the window itself, over the copy.
     virtual void windowLine(int x1, int x2, int y, Color color) = 0;
 };

@@ -105,9 +105,10 @@ int GdiSurface::fontHeight(FontChoice font) {
     return GetTextExtentPoint32A(dc_, "i", 1, &size) ? size.cy : 0;
 }
 
-void GdiSurface::present(int width, int height) {
-    if (window_)
-        BitBlt(window_, 0, 0, width, height, dc_, 0, 0, SRCCOPY);
+void GdiSurface::present(const PixelRect& rect) {
+    if (window_ && !rect.empty())
+        BitBlt(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dc_, rect.left,
+               rect.top, SRCCOPY);
 }
 
 void GdiSurface::windowLine(int x1, int x2, int y, Color color) {

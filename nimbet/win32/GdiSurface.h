@@ -25,7 +25,7 @@ class GdiSurface final : public Surface {
     void selection(const PixelRect& rect, int rop) override;
     int textWidth(const char* bytes, int n, FontChoice font) override;
     int fontHeight(FontChoice font) override;
-    void present(int width, int height) override;
+    void present(const PixelRect& rect) override;
     void windowLine(int x1, int x2, int y, Color color) override;
 
   private:
