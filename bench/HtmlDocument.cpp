@@ -53,14 +53,16 @@ HtmlDocument MakeHtmlDocument(size_t bytes, unsigned seed) {
         switch (random.below(10)) {
         case 0:
         case 1:
-            line("\t<p class=\"" + name() + "\">" + word() + "、" + word() + word() + "。</p>");
+            line("\t<p class=\"" + name() + "\">" + word() + "、" + word() + word() + "を" + word() +
+                 "。</p>");
             break;
         case 2:
             line("\t<a href=\"http://www.example.jp/" + name() + number(100) + ".html\">" + word() +
                  "</a><br>");
             break;
         case 3:
-            line("\t\t<tr><td align=\"right\">" + number(10000) + "</td><td>" + word() + "</td></tr>");
+            line("\t\t<tr><td align=\"right\" class=\"num\">" + number(10000) + "</td><td>" + word() +
+                 "</td></tr>");
             break;
         case 4:
             line(word() + " &amp; " + name() + "&nbsp;" + word() + "<br>");
@@ -70,7 +72,7 @@ HtmlDocument MakeHtmlDocument(size_t bytes, unsigned seed) {
                  "\">");
             break;
         case 6:
-            line("\t<li><a href=\"#" + name() + "\">" + word() + "</a></li>");
+            line("\t<li><a href=\"#" + name() + "\">" + word() + "の" + word() + "</a></li>");
             break;
         case 7:
             line("<h2>" + word() + "</h2> <!-- " + name() + " -->");
@@ -81,7 +83,7 @@ HtmlDocument MakeHtmlDocument(size_t bytes, unsigned seed) {
                 line("\t" + word() + word() + " <b>" + name() + "</b>");
                 line("-->");
             } else {
-                line("\t<div id=\"" + name() + number(1000) + "\">");
+                line("\t<div class=\"" + name() + "\" id=\"" + name() + number(1000) + "\">");
             }
             break;
         default:

@@ -7,22 +7,24 @@
 #include <new>
 
 #include "CarryOver.h"
+#include "TextScan.h"
 
 namespace nimbet {
 
 LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept {
-    for (size_t i = from; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\n')
-            return {i, BreakKind::Lf, 1};
-        if (c == '\r') {
-            if (i + 1 < n && text[i + 1] == '\n')
-                return {i, BreakKind::CrLf, 2};
-            return {i, BreakKind::Cr, 1};
-        }
-    }
-    return {n, BreakKind::None, 0};
+    const size_t i = FindBreakByte(text, from, n);
+    if (i == n)
+        return {n, BreakKind::None, 0};
+    if (text[i] == '\n')
+        return {i, BreakKind::Lf, 1};
+    if (i + 1 < n && text[i + 1] == '\n')
+        return {i, BreakKind::CrLf, 2};
+    return {i, BreakKind::Cr, 1};
 }
+
+namespace {
+constexpr int kPoolRecords = 16384; // records per block of a loaded text
+} // namespace
 
 TextBuffer::TextBuffer() {
     first_ = last_ = CreateLine();
@@ -32,18 +34,102 @@ TextBuffer::TextBuffer() {
     rowIndex_.reset(first_);
 }
 
-TextBuffer::~TextBuffer() { freeAll(); }
+TextBuffer::~TextBuffer() {
+    freeAll();
+}
 
 void TextBuffer::freeAll() noexcept {
     LineRecord* line = first_;
     while (line) {
         LineRecord* next = line->next;
-        delete line;
+        DestroyLine(line);
         line = next;
     }
+    for (void* block : blocks_)
+        std::free(block);
+    blocks_.clear();
+    pool_ = nullptr;
+    poolLeft_ = 0;
     first_ = last_ = nullptr;
     count_ = 0;
     rememberLookup(0, nullptr);
+    NoteLineChange();
+}
+
+bool TextBuffer::keepBlock(void* block) noexcept {
+    try {
+        blocks_.push_back(block);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+LineRecord* TextBuffer::pooledLine() noexcept {
+    if (poolLeft_ == 0) {
+        void* block = std::malloc(sizeof(LineRecord) * kPoolRecords);
+        if (!block || !keepBlock(block)) {
+            std::free(block);
+            return nullptr;
+        }
+        pool_ = static_cast<LineRecord*>(block);
+        poolLeft_ = kPoolRecords;
+    }
+    --poolLeft_;
+    LineRecord* line = new (pool_++) LineRecord();
+    line->storage = kPooledRecord;
+    return line;
+}
+
+LineResult TextBuffer::load(const char* text, size_t n) noexcept {
+    if (!text || n > 0x7FFFFFF0u || !first_)
+        return LineResult::Refused;
+    auto* bytes = static_cast<char*>(std::malloc(n + 1));
+    if (!bytes || !keepBlock(bytes)) {
+        std::free(bytes);
+        return LineResult::Refused;
+    }
+    bytes[n] = '\0';
+
+    // The reset buffer's only line becomes the first line of the text; each
+    // line's break becomes its NUL as soon as the copy reaches it.
+    LineRecord* line = first_;
+    if (!(line->storage & kSharedText))
+        std::free(line->text);
+    line->storage |= kSharedText;
+    line->text = bytes;
+    line->length = 0;
+    size_t start = 0;
+    int segments = 0;
+    LineResult result = LineResult::Ok;
+    CopyFindingBreaks(bytes, text, n, [&](size_t at, int width) {
+        bytes[at] = '\0';
+        line->length = static_cast<int>(at - start);
+        if (width == 2)
+            line->storage |= kLoadedCrLf;
+        if (segments == 0)
+            lineCode_ = static_cast<int>(width == 2         ? BreakKind::CrLf
+                                         : text[at] == '\n' ? BreakKind::Lf
+                                                            : BreakKind::Cr);
+        if (++segments % 100 == 0 && pump_)
+            pump_(); // every line linked so far is complete
+        LineRecord* fresh = pooledLine();
+        if (!fresh) {
+            result = LineResult::NoMemory;
+            return false;
+        }
+        fresh->storage |= kSharedText;
+        fresh->text = bytes + n; // empty until its bytes are known
+        insertLineAfter(line, count_, fresh);
+        line = fresh;
+        start = at + static_cast<size_t>(width);
+        line->text = bytes + start;
+        return true;
+    });
+    if (result == LineResult::Ok)
+        line->length = static_cast<int>(n - start);
+    NoteLineChange();
+    return result;
 }
 
 bool TextBuffer::reset() noexcept {
@@ -88,6 +174,7 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
         last_ = fresh;
     at->next = fresh;
     ++count_;
+    NoteLineChange();
     rowIndex_.lineInserted(atNumber + 1, *fresh);
     if (cacheLine_ && cacheNumber_ > atNumber)
         ++cacheNumber_;
@@ -105,12 +192,13 @@ void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
     else
         last_ = line->prev;
     --count_;
+    NoteLineChange();
     if (cacheLine_ == line)
         rememberLookup(0, nullptr);
     else if (cacheLine_ && cacheNumber_ > number)
         --cacheNumber_;
     rowIndex_.lineRemoved(number, *line);
-    delete line;
+    DestroyLine(line);
 }
 
 TextBuffer::InsertOutcome TextBuffer::insertText(int lineNumber, int index, const char* text, size_t n,
@@ -173,16 +261,22 @@ TextBuffer::InsertOutcome TextBuffer::insertText(int lineNumber, int index, cons
         InsertBytes(*current, tail->text, current->length, tail->length);
         outcome.result = result;
     }
-    delete tail;
+    DestroyLine(tail);
     RecomputeCarryOver(target);
     return outcome;
 }
 
 long long TextBuffer::textLength() const noexcept {
+    const unsigned long long changes = LineChanges();
+    if (lengthKnown_ && lengthAt_ == changes)
+        return length_;
     long long total = 0;
     for (const LineRecord* line = first_; line; line = line->next)
         total += line->length;
-    return total + 2LL * (count_ - 1);
+    length_ = total + 2LL * (count_ - 1);
+    lengthAt_ = changes;
+    lengthKnown_ = true;
+    return length_;
 }
 
 void TextBuffer::exportText(char* out, int lineCode) const noexcept {
@@ -192,14 +286,23 @@ void TextBuffer::exportText(char* out, int lineCode) const noexcept {
         lineCode = lineCode_;
     const char* separator = "";
     switch (lineCode) {
-    case 1: separator = "\r\n"; break;
-    case 2: separator = "\r"; break;
-    case 3: separator = "\n"; break;
-    default: break;
+    case 1:
+        separator = "\r\n";
+        break;
+    case 2:
+        separator = "\r";
+        break;
+    case 3:
+        separator = "\n";
+        break;
+    default:
+        break;
     }
     const size_t separatorLength = std::strlen(separator);
     char* p = out;
     for (const LineRecord* line = first_; line; line = line->next) {
+        if (lineCode == 1)
+            line = copyLoadedRun(line, p);
         std::memcpy(p, line->text, static_cast<size_t>(line->length));
         p += line->length;
         if (line->next) {
@@ -208,6 +311,28 @@ void TextBuffer::exportText(char* out, int lineCode) const noexcept {
         }
     }
     *p = '\0';
+}
+
+namespace {
+// The line after `line` when both lie one after the other in a loaded block
+// with a CR LF between them, else null.
+const LineRecord* LoadedFollower(const LineRecord* line) noexcept {
+    const LineRecord* next = line->next;
+    return next && (line->storage & kLoadedCrLf) && next->text == line->text + line->length + 2 ? next
+                                                                                                : nullptr;
+}
+} // namespace
+
+const LineRecord* TextBuffer::copyLoadedRun(const LineRecord* line, char*& out) const noexcept {
+    const LineRecord* last = line;
+    while (const LineRecord* next = LoadedFollower(last))
+        last = next;
+    // Between the run's lines lie only their NULs, where the CRs stood, and
+    // the LFs after them.
+    const size_t bytes = static_cast<size_t>(last->text - line->text);
+    CopyTurningNulsIntoCr(out, line->text, bytes);
+    out += bytes;
+    return last;
 }
 
 int TextBuffer::walkCount() const noexcept {
