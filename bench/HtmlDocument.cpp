@@ -80,7 +80,7 @@ HtmlDocument MakeHtmlDocument(size_t bytes, unsigned seed) {
         case 8:
             if (random.below(4) == 0) { // a comment over a few lines
                 line("<!-- " + word() + " " + name());
-                line("\t" + word() + word() + " <b>" + name() + "</b>");
+                line(std::string("\t") + word() + word() + " <b>" + name() + "</b>");
                 line("-->");
             } else {
                 line("\t<div class=\"" + name() + "\" id=\"" + name() + number(1000) + "\">");
