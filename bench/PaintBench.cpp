@@ -59,6 +59,7 @@ class CountingSurface final : public Surface {
     int textWidth(const char*, int n, FontChoice) override { return n * kCharWidth; }
     int fontHeight(FontChoice) override { return 11; }
     void present(const PixelRect&) override { ++calls; }
+    void clip(const PixelRect*) override { ++calls; }
     void windowLine(int, int, int, Color) override { ++calls; }
 };
 

@@ -11,6 +11,10 @@
 
 namespace nimbet {
 
+namespace {
+constexpr int kFarAway = 1 << 29; // beyond any window
+} // namespace
+
 Painter::Painter(Editor& editor, const PaintSettings& settings, Surface& surface, WindowOverlay* overlay)
     : editor_(editor), settings_(settings), surface_(surface), overlay_(overlay),
       geometry_(ViewGeometry::Of(editor)) {}
@@ -24,26 +28,38 @@ void Painter::paintAll() {
     const int height = std::max(geometry_.clientHeight, geometry_.windowHeight);
     surface_.fill({0, 0, width, height}, settings_.colors[kColorBackground]);
     paintText(nullptr);
-    paintMargins();
-    finish(false);
+    paintMargins(numberColumn(), false);
+    finish(false, false);
 }
 
 void Painter::paintLines(int first, int last) {
     const Color background = settings_.colors[kColorBackground];
+    const NumberColumn numbers = numberColumn();
+    const bool keepNumbers = numbersShown(numbers);
     surface_.fill({0, 0, geometry_.clientWidth, geometry_.rulerHeight}, background);
-    surface_.fill({0, geometry_.rulerHeight, geometry_.numberWidth, geometry_.clientHeight}, background);
+    if (!keepNumbers)
+        surface_.fill({0, geometry_.rulerHeight, geometry_.numberWidth, geometry_.clientHeight}, background);
+    // Whatever the lines draw left of the text area would be covered by the
+    // number column: while the column is kept, nothing may reach it.
+    const PixelRect textSide{geometry_.numberWidth, 0, kFarAway, kFarAway};
+    if (keepNumbers)
+        surface_.clip(&textSide);
     const LineRange range{first, last};
     const bool carryChanged = paintText(&range);
-    paintMargins();
-    finish(true);
+    if (keepNumbers)
+        surface_.clip(nullptr);
+    paintMargins(numbers, keepNumbers);
+    finish(true, keepNumbers);
     if (carryChanged) // lines outside the range were drawn with the old state
         paintAll();
 }
 
 void Painter::paintLight() {
     strips_.clear();
-    paintMargins();
-    finish(true);
+    const NumberColumn numbers = numberColumn();
+    const bool keepNumbers = numbersShown(numbers);
+    paintMargins(numbers, keepNumbers);
+    finish(true, keepNumbers);
 }
 
 bool Painter::paintText(const LineRange* range) {
@@ -78,8 +94,8 @@ bool Painter::paintText(const LineRange* range) {
     return carryChanged;
 }
 
-void Painter::paintMargins() {
-    std::vector<NumberRow> rows;
+NumberColumn Painter::numberColumn() const {
+    NumberColumn column;
     if (geometry_.numberWidth > 0) {
         for (VisibleLines lines(editor_, geometry_); !lines.done(); lines.next()) {
             for (int r = 0; r < lines->rows; ++r) {
@@ -87,21 +103,44 @@ void Painter::paintMargins() {
                 if (y >= geometry_.clientHeight)
                     break;
                 if (y >= geometry_.rulerHeight)
-                    rows.push_back({static_cast<int>(y), lines->firstRow + r, lines->line->mark});
+                    column.rows.push_back({static_cast<int>(y), lines->firstRow + r, lines->line->mark});
             }
         }
     }
+    column.caretRow = caretRow();
+    column.numberWidth = geometry_.numberWidth;
+    column.rulerHeight = geometry_.rulerHeight;
+    column.clientHeight = geometry_.clientHeight;
+    column.lineHeight = geometry_.lineHeight;
+    column.background = settings_.colors[kColorBackground];
+    column.numbers = settings_.colors[kColorLineNumbers];
+    column.caretMarker = settings_.colors[kColorCaretRowMarker];
+    return column;
+}
+
+bool Painter::numbersShown(const NumberColumn& numbers) const noexcept {
+    return overlay_ && overlay_->numbersKnown && overlay_->numbers == numbers;
+}
+
+void Painter::paintMargins(const NumberColumn& numbers, bool keepNumbers) {
     MarginPainter margins(geometry_, settings_, editor_.metrics(), surface_);
-    margins.paintLineNumbers(rows, caretRow());
+    if (!keepNumbers) {
+        margins.paintLineNumbers(numbers.rows, numbers.caretRow);
+        if (overlay_) {
+            overlay_->numbers = numbers;
+            overlay_->numbersKnown = true;
+        }
+    }
     margins.paintRuler(editor_.caretColumn());
     margins.paintSeparator();
 }
 
-void Painter::finish(bool partial) {
+void Painter::finish(bool partial, bool keptNumbers) {
     const int width = geometry_.clientWidth, height = geometry_.clientHeight;
     if (partial && overlay_) {
         surface_.present({0, 0, width, geometry_.rulerHeight});
-        surface_.present({0, geometry_.rulerHeight, geometry_.numberWidth, height});
+        if (!keptNumbers)
+            surface_.present({0, geometry_.rulerHeight, geometry_.numberWidth, height});
         for (const PixelRect& strip : strips_)
             surface_.present(strip);
         const int old = overlay_->underlineY;

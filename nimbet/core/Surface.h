@@ -46,6 +46,9 @@ class Surface {
     // operation `rop` (a ROP2 code; 7 = XOR inverts).
     virtual void selection(const PixelRect& rect, int rop) = 0;
 
+    // Limits the drawing to `rect` until clip(nullptr).
+    virtual void clip(const PixelRect* rect) = 0;
+
     // Width in pixels of n bytes in a font, and a font's height (that of "i").
     virtual int textWidth(const char* bytes, int n, FontChoice font) = 0;
     virtual int fontHeight(FontChoice font) = 0;

@@ -21,7 +21,7 @@ EditorInstance::~EditorInstance() {
     // Teardown order: the window property first, so that messages arriving
     // while the window is destroyed no longer reach this object.
     if (hwnd_)
-        RemovePropA(hwnd_, kInstanceProperty);
+        DetachInstance(hwnd_);
     if (memoryDc_) {
         SelectObject(memoryDc_, originalBitmap_);
         DeleteObject(backBuffer_);
@@ -41,7 +41,7 @@ bool EditorInstance::createWindow() {
                             ModuleHandle(), nullptr);
     if (!hwnd_)
         return false;
-    SetPropA(hwnd_, kInstanceProperty, this);
+    AttachInstance(hwnd_, this);
     registerWheelMessage();
     registerDropTarget();
 

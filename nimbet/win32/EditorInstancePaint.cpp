@@ -44,6 +44,7 @@ void EditorInstance::rebuildBackBuffer(int width, int height) {
     if (backBuffer_)
         DeleteObject(backBuffer_);
     backBuffer_ = fresh;
+    overlay_.numbersKnown = false; // the number column is painted afresh into the new buffer
 }
 
 void EditorInstance::setPos(int x, int y, int width, int height) {

@@ -225,13 +225,28 @@ TEST(PainterFrame, PartialFramesCopyOnlyWhatChanged) {
         (std::vector<PixelRect>{ruler, numbers, {50, 10, g.clientWidth, 26}, {0, 58, g.clientWidth, 59}}));
     EXPECT_EQ(overlay.underlineY, 26);
 
-    // The underline lies on the first pixel row below its line: a strip that
-    // holds it needs no extra copy.
+    // The number column is as the window shows it: it is neither painted nor
+    // copied, and the lines cannot draw into it meanwhile. The underline lies
+    // on the first pixel row below its line: a strip that holds it needs no
+    // extra copy.
     f.surface.clear();
     Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 2);
+    EXPECT_EQ(f.surface.presents,
+              (std::vector<PixelRect>{ruler, {50, 10, g.clientWidth, 26}, {50, 26, g.clientWidth, 42}}));
+    EXPECT_TRUE(TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
+    ASSERT_EQ(f.surface.clips.size(), 2u);
+    EXPECT_EQ(f.surface.clips[0].left, 50);
+    EXPECT_TRUE(f.surface.clips[1].empty()) << "the clip is lifted for the margins";
+    EXPECT_EQ(f.row(1), "two\x81\xAB");
+
+    // A changed mark changes the column: it is painted and copied again.
+    f.s.editor.setMark(3, 2);
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 1);
     EXPECT_EQ(
         f.surface.presents,
-        (std::vector<PixelRect>{ruler, numbers, {50, 10, g.clientWidth, 26}, {50, 26, g.clientWidth, 42}}));
+        (std::vector<PixelRect>{ruler, numbers, {50, 10, g.clientWidth, 26}, {0, 26, g.clientWidth, 27}}));
+    EXPECT_FALSE(TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
 
     // Light: the margins and the old underline's row.
     ASSERT_TRUE(f.s.editor.setSelection({2, 1}, {2, 1}, false));
