@@ -111,8 +111,10 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
             lineCode_ = static_cast<int>(width == 2         ? BreakKind::CrLf
                                          : text[at] == '\n' ? BreakKind::Lf
                                                             : BreakKind::Cr);
-        if (++segments % 100 == 0 && pump_)
-            pump_(); // every line linked so far is complete
+        if (++segments % 100 == 0 && pump_) {
+            NoteLineChange(); // every line linked so far is complete
+            pump_();
+        }
         LineRecord* fresh = pooledLine();
         if (!fresh) {
             result = LineResult::NoMemory;
@@ -120,7 +122,12 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
         }
         fresh->storage |= kSharedText;
         fresh->text = bytes + n; // empty until its bytes are known
-        insertLineAfter(line, count_, fresh);
+        // Appended after the last line: no remembered line moves.
+        fresh->prev = line;
+        line->next = fresh;
+        last_ = fresh;
+        ++count_;
+        rowIndex_.lineAppended(*fresh);
         line = fresh;
         start = at + static_cast<size_t>(width);
         line->text = bytes + start;
