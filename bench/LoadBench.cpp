@@ -1,10 +1,8 @@
-// Loading a generated 100 MiB Shift_JIS HTML document (about 50 bytes per
+// Loading a generated 100 MiB Shift_JIS HTML document (about 46 bytes per
 // line) into the editor model: the wall time of NimbetSetText's work, and
 // what the loaded document costs in resident memory.
 //
 //   bench_load [MiB] [runs]
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

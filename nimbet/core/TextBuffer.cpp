@@ -82,7 +82,7 @@ LineRecord* TextBuffer::pooledLine() noexcept {
 }
 
 LineResult TextBuffer::load(const char* text, size_t n) noexcept {
-    if (!text || n > 0x7FFFFFF0u || !first_)
+    if (!text || n > 0x7FFFFFF0u || count_ != 1)
         return LineResult::Refused;
     auto* bytes = static_cast<char*>(std::malloc(n + 1));
     if (!bytes || !keepBlock(bytes)) {
@@ -120,8 +120,9 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
             result = LineResult::NoMemory;
             return false;
         }
+        start = at + static_cast<size_t>(width);
         fresh->storage |= kSharedText;
-        fresh->text = bytes + n; // empty until its bytes are known
+        fresh->text = bytes + start; // its length follows at its break
         // Appended after the last line: no remembered line moves.
         fresh->prev = line;
         line->next = fresh;
@@ -129,8 +130,6 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
         ++count_;
         rowIndex_.lineAppended(*fresh);
         line = fresh;
-        start = at + static_cast<size_t>(width);
-        line->text = bytes + start;
         return true;
     });
     if (result == LineResult::Ok)

@@ -60,13 +60,13 @@ class TextBuffer {
     InsertOutcome insertText(int lineNumber, int index, const char* text, size_t n,
                              bool setLineCode) noexcept;
 
-    // Replaces the text of a just reset buffer by `text` (n bytes), split into
-    // lines like insertText, the first break's kind becoming the line code.
-    // The bytes are copied into one block that the lines share, their breaks
-    // turned into the lines' NULs, and the records are made in blocks too:
-    // a big text costs little more than its size. Refused when the block
-    // cannot be had (nothing changed); NoMemory when it stopped part-way (the
-    // lines made so far stay).
+    // Replaces the single line of a just reset buffer by `text` (n bytes),
+    // split into lines like insertText, the first break's kind becoming the
+    // line code. The bytes are copied into one block that the lines share,
+    // their breaks turned into the lines' NULs, and the records are made in
+    // blocks too: a big text costs little more than its size. Refused when the
+    // buffer holds more lines or the block cannot be had (nothing changed);
+    // NoMemory when it stopped part-way (the lines made so far stay).
     LineResult load(const char* text, size_t n) noexcept;
 
     // Sum of line lengths plus two bytes per line break; walks the lines only

@@ -3,8 +3,9 @@
 // system.
 #pragma once
 
-#include <ole2.h>
 #include <windows.h>
+
+#include <ole2.h>
 
 #include "../core/DragDropSession.h"
 #include "../core/Editor.h"
@@ -188,7 +189,7 @@ class EditorInstance final : public EditorEvents, public MouseHost, public IDrop
         RECT area{};
         HFONT font = nullptr;
     } composition_;
-    WindowOverlay overlay_; // the caret-line underline on the window
+    WindowOverlay overlay_; // what the window shows beyond one frame (underline, number column)
 };
 
 } // namespace nimbet::win32
