@@ -41,6 +41,18 @@ void ClearCarrySlots(LineRecord& line) noexcept {
     line.closedHere.clear();
 }
 
+RecordBlock* BlockOf(const LineRecord* line) noexcept {
+    if (!line || !(line->storage & kPooledRecord))
+        return nullptr;
+    const auto address = reinterpret_cast<std::uintptr_t>(line);
+    return reinterpret_cast<RecordBlock*>(address & ~static_cast<std::uintptr_t>(kRecordBlockBytes - 1));
+}
+
+void NoteBlockChange(const LineRecord* line) noexcept {
+    if (RecordBlock* block = BlockOf(line))
+        block->changed = true;
+}
+
 void DestroyLine(LineRecord* line) noexcept {
     if (!line)
         return;
@@ -77,6 +89,7 @@ LineResult InsertBytes(LineRecord& line, const char* bytes, int index, int n) no
     if (n == 0)
         return LineResult::Ok;
     NoteLineChange();
+    NoteBlockChange(&line);
     const long long newLength = static_cast<long long>(line.length) + n;
     if (newLength > 0x7FFFFFF0LL)
         return LineResult::NoMemory;
@@ -103,6 +116,7 @@ LineResult DeleteBytes(LineRecord& line, int index, int n) noexcept {
     if (index < 0 || n < 0 || static_cast<long long>(index) + n > line.length)
         return LineResult::Refused;
     NoteLineChange();
+    NoteBlockChange(&line);
     std::memmove(line.text + index, line.text + index + n, static_cast<size_t>(line.length - index - n) + 1);
     line.length -= n;
     line.storage &= static_cast<std::uint8_t>(~kLoadedCrLf);

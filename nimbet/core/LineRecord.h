@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace nimbet {
@@ -66,6 +67,30 @@ struct LineRecord {
     LineRecord(const LineRecord&) = delete;
     LineRecord& operator=(const LineRecord&) = delete;
 };
+
+// The records a load makes lie in blocks of kRecordBlockBytes, aligned to
+// that size, behind a header, so that a record finds its block by its
+// address. The header tells whether any line of the block changed since the
+// load (its bytes, or a link to or from it): the export copies the lines of
+// an unchanged block without visiting them.
+constexpr std::size_t kRecordBlockBytes = std::size_t{1} << 20;
+struct RecordBlock {
+    static constexpr std::size_t kHeaderBytes = 64;
+    static constexpr int kCapacity = static_cast<int>((kRecordBlockBytes - kHeaderBytes) / sizeof(LineRecord));
+
+    int count = 0;        // records made so far
+    bool changed = false; // a line of the block changed, or a link to or from one
+    bool allCrLf = true;  // every line made in the block ended with CR LF
+
+    LineRecord* records() noexcept {
+        return reinterpret_cast<LineRecord*>(reinterpret_cast<char*>(this) + kHeaderBytes);
+    }
+};
+
+// The block of a record a load made, else null.
+RecordBlock* BlockOf(const LineRecord* line) noexcept;
+// Notes that a line's bytes or links changed.
+void NoteBlockChange(const LineRecord* line) noexcept;
 
 // Creates a line holding n bytes of `bytes` (n = -1: up to the NUL).
 // Returns null when memory runs out.

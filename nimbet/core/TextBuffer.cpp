@@ -22,10 +22,6 @@ LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept {
     return {i, BreakKind::Cr, 1};
 }
 
-namespace {
-constexpr int kPoolRecords = 16384; // records per block of a loaded text
-} // namespace
-
 TextBuffer::TextBuffer() {
     first_ = last_ = CreateLine();
     if (!first_)
@@ -48,8 +44,9 @@ void TextBuffer::freeAll() noexcept {
     for (void* block : blocks_)
         std::free(block);
     blocks_.clear();
-    pool_ = nullptr;
-    poolLeft_ = 0;
+    for (RecordBlock* block : recordBlocks_)
+        ::operator delete(block, std::align_val_t{kRecordBlockBytes});
+    recordBlocks_.clear();
     first_ = last_ = nullptr;
     count_ = 0;
     rememberLookup(0, nullptr);
@@ -66,17 +63,20 @@ bool TextBuffer::keepBlock(void* block) noexcept {
 }
 
 LineRecord* TextBuffer::pooledLine() noexcept {
-    if (poolLeft_ == 0) {
-        void* block = std::malloc(sizeof(LineRecord) * kPoolRecords);
-        if (!block || !keepBlock(block)) {
-            std::free(block);
+    RecordBlock* block = recordBlocks_.empty() ? nullptr : recordBlocks_.back();
+    if (!block || block->count == RecordBlock::kCapacity) {
+        void* memory = ::operator new(kRecordBlockBytes, std::align_val_t{kRecordBlockBytes}, std::nothrow);
+        if (!memory)
+            return nullptr;
+        block = new (memory) RecordBlock();
+        try {
+            recordBlocks_.push_back(block);
+        } catch (...) {
+            ::operator delete(memory, std::align_val_t{kRecordBlockBytes});
             return nullptr;
         }
-        pool_ = static_cast<LineRecord*>(block);
-        poolLeft_ = kPoolRecords;
     }
-    --poolLeft_;
-    LineRecord* line = new (pool_++) LineRecord();
+    LineRecord* line = new (block->records() + block->count++) LineRecord();
     line->storage = kPooledRecord;
     return line;
 }
@@ -107,6 +107,8 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
         line->length = static_cast<int>(at - start);
         if (width == 2)
             line->storage |= kLoadedCrLf;
+        else if (RecordBlock* block = BlockOf(line))
+            block->allCrLf = false;
         if (segments == 0)
             lineCode_ = static_cast<int>(width == 2         ? BreakKind::CrLf
                                          : text[at] == '\n' ? BreakKind::Lf
@@ -132,6 +134,8 @@ LineResult TextBuffer::load(const char* text, size_t n) noexcept {
         line = fresh;
         return true;
     });
+    if (RecordBlock* block = BlockOf(line))
+        block->allCrLf = false; // the last line ends without a break
     if (result == LineResult::Ok)
         line->length = static_cast<int>(n - start);
     NoteLineChange();
@@ -178,6 +182,8 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
         at->next->prev = fresh;
     else
         last_ = fresh;
+    NoteBlockChange(at);
+    NoteBlockChange(at->next);
     at->next = fresh;
     ++count_;
     NoteLineChange();
@@ -189,6 +195,9 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
 void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
     if (count_ <= 1)
         return;
+    NoteBlockChange(line->prev);
+    NoteBlockChange(line);
+    NoteBlockChange(line->next);
     if (line->prev)
         line->prev->next = line->next;
     else
@@ -331,8 +340,16 @@ const LineRecord* LoadedFollower(const LineRecord* line) noexcept {
 
 const LineRecord* TextBuffer::copyLoadedRun(const LineRecord* line, char*& out) const noexcept {
     const LineRecord* last = line;
-    while (const LineRecord* next = LoadedFollower(last))
+    for (;;) {
+        // The lines of an unchanged block lie as loaded, each linked to the
+        // record after it: on to the block's last line at once.
+        if (RecordBlock* block = BlockOf(last); block && !block->changed && block->allCrLf)
+            last = block->records() + block->count - 1;
+        const LineRecord* next = LoadedFollower(last);
+        if (!next)
+            break;
         last = next;
+    }
     // Between the run's lines lie only their NULs, where the CRs stood, and
     // the LFs after them.
     const size_t bytes = static_cast<size_t>(last->text - line->text);

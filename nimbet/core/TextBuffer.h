@@ -120,9 +120,8 @@ class TextBuffer {
     mutable long long length_ = 0; // the text length as of LineChanges() == lengthAt_
     mutable unsigned long long lengthAt_ = 0;
     mutable bool lengthKnown_ = false;
-    std::vector<void*> blocks_;  // loaded texts and record blocks, freed by freeAll
-    LineRecord* pool_ = nullptr; // the next free record of the newest record block
-    int poolLeft_ = 0;
+    std::vector<void*> blocks_;              // loaded texts, freed by freeAll
+    std::vector<RecordBlock*> recordBlocks_; // the blocks of loaded lines' records, freed by freeAll
 };
 
 } // namespace nimbet

@@ -192,6 +192,35 @@ TEST(TextBuffer, LoadingSpansSeveralRecordBlocksAndPumpsOncePerHundredSegments) 
     EXPECT_EQ(buffer.lineCount(), 40001);
     EXPECT_STREQ(buffer.lineAt(39999)->text, "39998");
     EXPECT_EQ(Export(buffer, 3), text);
+
+    // Changes in the middle of one block, across the border of two, and by
+    // a removal: the export copies unchanged blocks at once and follows the
+    // rest line by line.
+    ASSERT_TRUE(buffer.reset());
+    std::string crlf;
+    for (int i = 0; i < 60000; ++i)
+        crlf += std::to_string(i) + "\r\n";
+    ASSERT_EQ(buffer.load(crlf.data(), crlf.size()), LineResult::Ok);
+    EXPECT_EQ(Export(buffer, 1), crlf);
+    std::vector<std::string> mirror = Lines(buffer);
+    const auto change = [&](int n, const std::string& bytes) {
+        ASSERT_EQ(InsertBytes(*buffer.lineAt(n), bytes.data(), 0, static_cast<int>(bytes.size())), LineResult::Ok);
+        mirror[static_cast<size_t>(n - 1)].insert(0, bytes);
+    };
+    change(100, "a");
+    change(RecordBlock::kCapacity + 1, "b"); // the last line of the first block
+    buffer.removeLine(buffer.lineAt(40000), 40000);
+    mirror.erase(mirror.begin() + 39999);
+    const std::string piece = "x\r\ny";
+    ASSERT_EQ(buffer.insertText(50000, 2, piece.data(), piece.size(), false).result, LineResult::Ok);
+    mirror[49999].insert(2, "x");
+    mirror.insert(mirror.begin() + 50000, "y" + mirror[49999].substr(3));
+    mirror[49999].resize(3);
+    std::string expected;
+    for (size_t i = 0; i < mirror.size(); ++i)
+        expected += mirror[i] + (i + 1 < mirror.size() ? "\r\n" : "");
+    EXPECT_EQ(Lines(buffer), mirror);
+    EXPECT_EQ(Export(buffer, 1), expected);
 }
 
 // Export copies runs of lines that lie as loaded at once; a line shortened
