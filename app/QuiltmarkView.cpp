@@ -56,7 +56,8 @@ void RegisterViewClass(HINSTANCE instance) {
 CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
                                CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
-      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)) {
+      host_(editorApi_, *this), inserter_(editorApi_), ftp_(instance, profile, settings_, *this),
+      programFolder_(std::move(programFolder)) {
     settings_.programFolder = programFolder_;
     AddCommands();
 }
@@ -96,7 +97,7 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     NavigatePreview();
     AttachSplitters();
     ReadFtpSettings(profile_, settings_, documentFolder_);
-    SetUpFtpControls();
+    ftp_.Initialise(Hwnd());
     ReadUserTagSettings(profile_, settings_);
     for (int n = 0; n < kUserTagCount; ++n)
         userTagMenuTexts_[n] = UserTagMenuText(n, settings_.userTags[n]);
@@ -124,14 +125,6 @@ void CQuiltmarkView::SetUpTabs() {
         item.iImage = i;
         SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-}
-
-void CQuiltmarkView::SetUpFtpControls() {
-    SetDlgItemTextA(Hwnd(), IDC_FTP_LOG, LoadResourceString(Instance(), IDS_FTP_LOG_START).c_str());
-    CheckDlgButton(Hwnd(), IDC_NO_OVERWRITE, settings_.overWrite != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_ASCII, settings_.ascii != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_BINARY, settings_.binary != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_AUTO, settings_.both != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CQuiltmarkView::LoadStartupDocument(const std::string& commandLineFile) {
@@ -234,6 +227,8 @@ void CQuiltmarkView::FocusSourceTab() {
 }
 
 bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (OnFtpMessage(message, wParam, lParam, result))
+        return true;
     switch (message) {
     case WM_SIZE:
         if (layoutReady_)

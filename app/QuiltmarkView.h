@@ -16,6 +16,7 @@
 #include "CommandTable.h"
 #include "EditorHost.h"
 #include "FormView.h"
+#include "FtpTab.h"
 #include "NimbetEditorApi.h"
 #include "PreviewFile.h"
 #include "Settings.h"
@@ -31,7 +32,7 @@ namespace quiltmark {
 class CMainFrame;
 class ProfileStore;
 
-class CQuiltmarkView : public FormView, private EditorHostSite {
+class CQuiltmarkView : public FormView, private EditorHostSite, private FtpTabHost {
   public:
     // Posted to itself: shows the message about a preview that could not be written.
     static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
@@ -65,10 +66,13 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // go on.
     bool CheckUnsavedChanges();
 
+    // ---- FTP (QuiltmarkViewFtp.cpp)
+    // Closes the FTP tab's search, connection and internet handles.
+    void CloseFtpHandles();
+
   private:
     // Start-up
     void SetUpTabs();
-    void SetUpFtpControls();
     void LoadStartupDocument(const std::string& commandLineFile);
     bool OpenDocumentFile(const std::string& path);
     void SetDocument(const std::string& text, const std::string& path);
@@ -115,6 +119,18 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
 
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+    // ---- FTP (QuiltmarkViewFtp.cpp)
+    void AddFtpCommands();
+    // List notifications, right-click menus and test-driver requests of the
+    // FTP tab; true when handled.
+    bool OnFtpMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT AnswerFtpQuery(int query, int argument);
+    // FtpTabHost
+    void ShowFtpTab() override { SelectTab(kFtpTab); }
+    bool OpenInEditor(const std::string& path) override;
+    std::string DocumentFolder() const override { return documentFolder_; }
+    std::string ProgramFolder() const override { return programFolder_; }
+
     // EditorHostSite
     void WarnOldLibrary() override;
     void FocusSourceTab() override;
@@ -129,6 +145,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     CommandTable commands_;
     Settings settings_;
     HIMAGELIST tabImages_ = nullptr;
+    FtpTab ftp_;
 
     // View state
     ViewMode mode_;

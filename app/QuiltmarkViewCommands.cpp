@@ -68,6 +68,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
              [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+    AddFtpCommands();
 }
 
 void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
@@ -150,7 +151,7 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryPings:
         return pings_;
     default:
-        return -2;
+        return AnswerFtpQuery(static_cast<int>(query), arg);
     }
 }
 
