@@ -4,6 +4,8 @@
 // work itself is done by FtpTab.
 #include "QuiltmarkView.h"
 
+#include <windowsx.h>
+
 #include <sstream>
 
 #include "Automation.h"

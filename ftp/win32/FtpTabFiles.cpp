@@ -1,10 +1,11 @@
 // File management of the FTP tab: make folders, rename and delete on the
 // server and on the local disk, and open a local file in the editor.
+#include "FtpTab.h"
+
 #include <shellapi.h>
 #include <shlwapi.h>
 
 #include "InputNameDlg.h"
-#include "FtpTab.h"
 #include "resource_ids.h"
 
 namespace quiltmark {

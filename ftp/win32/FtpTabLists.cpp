@@ -1,12 +1,13 @@
 // The FTP tab's file lists: filling them, moving between folders, opening
 // rows, sorting, the view modes and the right-click menus.
+#include "FtpTab.h"
+
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 
 #include "FtpPaths.h"
-#include "FtpTab.h"
 #include "PathRules.h"
 #include "ResourceText.h"
 #include "SettingsIo.h"

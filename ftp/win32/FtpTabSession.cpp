@@ -1,9 +1,10 @@
 // The FTP tab's connection: connect through the settings dialog, disconnect,
 // the status callback and the log.
+#include "FtpTab.h"
+
 #include <shlwapi.h>
 
 #include "FtpSettingsDlg.h"
-#include "FtpTab.h"
 #include "ResourceText.h"
 #include "SettingsIo.h"
 #include "resource_ids.h"

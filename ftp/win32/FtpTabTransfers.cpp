@@ -1,11 +1,12 @@
 // Transfers of the FTP tab: downloads and uploads of the selected rows, the
 // upload of a dropped file, the save-dialog download of a double-clicked
 // remote file, and the transfer-mode buttons.
+#include "FtpTab.h"
+
 #include <commdlg.h>
 #include <shlwapi.h>
 
 #include "FtpPaths.h"
-#include "FtpTab.h"
 #include "PathRules.h"
 #include "SettingsIo.h"
 #include "ShiftJis.h"
