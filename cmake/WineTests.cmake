@@ -32,3 +32,15 @@ add_test(NAME nimbet.exports
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
 add_wine_test(app.driver app_driver.exe)
+
+# The FTP tab against a real FTP server (Debian's pyftpdlib) on a loopback
+# address at port 21, started before and stopped after the FTP driver.
+set(FTP_TEST_ROOT ${CMAKE_BINARY_DIR}/ftp-server)
+set(FTP_TEST_ADDRESS 127.0.0.21)
+add_test(NAME ftp.server.start
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/ftp/test_server.py start ${FTP_TEST_ROOT} ${FTP_TEST_ADDRESS})
+set_tests_properties(ftp.server.start PROPERTIES FIXTURES_SETUP ftpserver TIMEOUT 60)
+add_test(NAME ftp.server.stop COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/ftp/test_server.py stop ${FTP_TEST_ROOT})
+set_tests_properties(ftp.server.stop PROPERTIES FIXTURES_CLEANUP ftpserver)
+add_wine_test(quiltmark.ftp quiltmark_ftp_ui.exe --ftp-root=${FTP_TEST_ROOT} --ftp-address=${FTP_TEST_ADDRESS})
+set_tests_properties(quiltmark.ftp PROPERTIES FIXTURES_REQUIRED "wine;ftpserver")

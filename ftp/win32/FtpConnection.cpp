@@ -110,17 +110,4 @@ bool FtpConnection::RemoveFolder(const std::string& remotePath) {
     return connection_ && FtpRemoveDirectoryA(connection_, remotePath.c_str());
 }
 
-bool FtpConnection::LastErrorMeansConnectionLost() {
-    switch (GetLastError()) {
-    case ERROR_INTERNET_CONNECTION_ABORTED:
-    case ERROR_INTERNET_CONNECTION_RESET:
-    case ERROR_INTERNET_CANNOT_CONNECT:
-    case ERROR_FTP_DROPPED:
-    case ERROR_INTERNET_TIMEOUT:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace quiltmark

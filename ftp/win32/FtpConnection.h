@@ -52,9 +52,6 @@ class FtpConnection {
     bool RemoveFile(const std::string& remotePath);
     bool RemoveFolder(const std::string& remotePath);
 
-    // Whether the last failed call found the control connection gone.
-    static bool LastErrorMeansConnectionLost();
-
   private:
     void CloseSearch();
 

@@ -163,7 +163,9 @@ void FtpTab::WriteProfileKey(const char* key) {
 }
 
 void FtpTab::NoteFailure() {
-    if (!connected_ || !FtpConnection::LastErrorMeansConnectionLost())
+    // The error codes of a dropped connection differ between WinINet
+    // versions: a failing command on the control connection tells for sure.
+    if (!connected_ || connection_.CurrentDirectory())
         return;
     connected_ = 0;
     AppendFtpLog(Text(IDS_FTP_CONNECTION_LOST));

@@ -20,6 +20,8 @@ Every account has the password "secret" and its home folder ROOT/<account>:
 """
 import logging
 import os
+import select
+import shutil
 import signal
 import sys
 import time
@@ -44,6 +46,8 @@ class AbortingDTP(DTPHandler):
                 and self.tot_bytes_received > ABORT_AFTER):
             self._resp = ("426 Connection closed; transfer aborted.", logging.info)
             self.close()
+
+    handle_read_event = handle_read
 
 
 class TestHandler(FTPHandler):
@@ -111,8 +115,10 @@ def serve(root, address, lifetime, ready):
 
 
 def start(root, address, lifetime):
-    os.makedirs(root, exist_ok=True)
     stop(root)
+    # Every run starts from empty home folders.
+    shutil.rmtree(root, ignore_errors=True)
+    os.makedirs(root, exist_ok=True)
     read_end, write_end = os.pipe()
     pid = os.fork()
     if pid == 0:
@@ -128,7 +134,6 @@ def start(root, address, lifetime):
         f.write(str(pid))
     message = b""
     deadline = time.monotonic() + READY_TIMEOUT
-    import select
     while b"\n" not in message and time.monotonic() < deadline:
         readable, _, _ = select.select([read_end], [], [], 0.5)
         if readable:
