@@ -91,7 +91,8 @@ bool CQuiltmarkView::OnFtpMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         if (request != automation::kCopyFtpFindRow && request != automation::kCopyFtpSelectRows)
             return false;
         std::vector<std::string> names;
-        std::istringstream lines(std::string(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0));
+        std::istringstream lines(
+            std::string(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0));
         for (std::string name; std::getline(lines, name);)
             names.push_back(name);
         if (request == automation::kCopyFtpFindRow)

@@ -27,7 +27,7 @@ struct FtpFileEntry {
     std::string name;
     bool isFolder = false;
     std::array<std::string, kColumnCount> columns; // as shown: name, date, size, type
-    std::string linkTarget;                         // local shortcuts to a folder: the folder
+    std::string linkTarget;                        // local shortcuts to a folder: the folder
 };
 
 // "2024/03/05  14:07"

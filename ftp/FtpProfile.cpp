@@ -115,9 +115,9 @@ void StoreProfileTable(const FtpProfileTable& table, Settings& settings) {
 }
 
 std::vector<std::string> ProfileEntrySettingNames(int index) {
-    return {Key("FTP/isDirLast", index),     Key("FTP/ServerName", index),     Key("FTP/Account", index),
-            Key("FTP/Passwd", index),        Key("FTP/LocalFirstDir", index),  Key("FTP/RemoteFirstDir", index),
-            Key("FTP/LocalLastDir", index),  Key("FTP/RemoteLastDir", index),  Key("FTP/Passive", index)};
+    return {Key("FTP/isDirLast", index),    Key("FTP/ServerName", index),    Key("FTP/Account", index),
+            Key("FTP/Passwd", index),       Key("FTP/LocalFirstDir", index), Key("FTP/RemoteFirstDir", index),
+            Key("FTP/LocalLastDir", index), Key("FTP/RemoteLastDir", index), Key("FTP/Passive", index)};
 }
 
 std::vector<std::string> ProfileTableSettingNames(int count) {

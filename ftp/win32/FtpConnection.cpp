@@ -19,13 +19,13 @@ bool FtpConnection::SetCallback(INTERNET_STATUS_CALLBACK callback) {
     return internet_ && InternetSetStatusCallback(internet_, callback) != INTERNET_INVALID_STATUS_CALLBACK;
 }
 
-bool FtpConnection::Connect(const std::string& server, const std::string& account, const std::string& password,
-                            bool passive) {
+bool FtpConnection::Connect(const std::string& server, const std::string& account,
+                            const std::string& password, bool passive) {
     if (!internet_)
         return false;
     connection_ = InternetConnectA(internet_, server.c_str(), INTERNET_DEFAULT_FTP_PORT, account.c_str(),
-                                   password.c_str(), INTERNET_SERVICE_FTP, passive ? INTERNET_FLAG_PASSIVE : 0,
-                                   kTransferContext);
+                                   password.c_str(), INTERNET_SERVICE_FTP,
+                                   passive ? INTERNET_FLAG_PASSIVE : 0, kTransferContext);
     return connection_ != nullptr;
 }
 
@@ -82,16 +82,15 @@ bool FtpConnection::List(const std::string& folder, DWORD_PTR context, std::vect
 }
 
 bool FtpConnection::Get(const std::string& remotePath, const std::string& localPath, bool ascii) {
-    return connection_ && FtpGetFileA(connection_, remotePath.c_str(), localPath.c_str(), FALSE,
-                                      FILE_ATTRIBUTE_ARCHIVE,
-                                      ascii ? FTP_TRANSFER_TYPE_ASCII : FTP_TRANSFER_TYPE_BINARY,
-                                      kTransferContext);
+    return connection_ &&
+           FtpGetFileA(connection_, remotePath.c_str(), localPath.c_str(), FALSE, FILE_ATTRIBUTE_ARCHIVE,
+                       ascii ? FTP_TRANSFER_TYPE_ASCII : FTP_TRANSFER_TYPE_BINARY, kTransferContext);
 }
 
 bool FtpConnection::Put(const std::string& localPath, const std::string& remotePath, bool ascii) {
-    return connection_ && FtpPutFileA(connection_, localPath.c_str(), remotePath.c_str(),
-                                      ascii ? FTP_TRANSFER_TYPE_ASCII : FTP_TRANSFER_TYPE_BINARY,
-                                      kTransferContext);
+    return connection_ &&
+           FtpPutFileA(connection_, localPath.c_str(), remotePath.c_str(),
+                       ascii ? FTP_TRANSFER_TYPE_ASCII : FTP_TRANSFER_TYPE_BINARY, kTransferContext);
 }
 
 bool FtpConnection::MakeDirectory(const std::string& remotePath) {

@@ -49,7 +49,8 @@ void FtpFileList::Insert(const std::vector<int>& icons) {
         item.pszText = rows_[i].columns[kColumnName].data();
         item.iImage = icons[i];
         item.lParam = static_cast<LPARAM>(i);
-        const int at = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        const int at =
+            static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
         for (int c = 1; c < kColumnCount; ++c) {
             LVITEMA sub{};
             sub.iSubItem = c;
@@ -90,7 +91,8 @@ std::vector<const FtpFileEntry*> FtpFileList::Selected() const {
 }
 
 int FtpFileList::PositionOf(const std::string& name) const {
-    const auto it = std::find_if(rows_.begin(), rows_.end(), [&](const FtpFileEntry& e) { return e.name == name; });
+    const auto it =
+        std::find_if(rows_.begin(), rows_.end(), [&](const FtpFileEntry& e) { return e.name == name; });
     if (it == rows_.end())
         return -1;
     LVFINDINFOA find{};

@@ -79,8 +79,9 @@ void FtpSettingsDlg::ShowConfirmation() {
     TakeFields();
     const bool update = form_.WouldUpdate();
     const std::string name = form_.fields.server + " (" + form_.fields.account + ")";
-    SetDlgItemTextA(Hwnd(), IDC_FTPSET_REGISTER,
-                    LoadResourceString(Instance(), update ? IDS_FTP_UPDATE_BUTTON : IDS_FTP_NEW_BUTTON).c_str());
+    SetDlgItemTextA(
+        Hwnd(), IDC_FTPSET_REGISTER,
+        LoadResourceString(Instance(), update ? IDS_FTP_UPDATE_BUTTON : IDS_FTP_NEW_BUTTON).c_str());
     const std::string note =
         LoadResourceString(Instance(), update ? IDS_FTP_UPDATE_NOTE : IDS_FTP_NEW_NOTE) + "\n" + name;
     SetDlgItemTextA(Hwnd(), IDC_FTPSET_CONFIRM, note.c_str());
@@ -108,7 +109,8 @@ void FtpSettingsDlg::RegisterButton() {
         // The register button's own check names only the required fields.
         if (outcome == FormOutcome::MissingInput)
             MessageBoxA(Hwnd(), LoadResourceString(Instance(), IDS_FTP_INPUT_MISSING).c_str(),
-                        LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(), MB_OK | MB_ICONINFORMATION);
+                        LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(),
+                        MB_OK | MB_ICONINFORMATION);
         else
             Report(outcome);
         return;
@@ -153,7 +155,8 @@ void FtpSettingsDlg::BrowseButton() {
     const bool ok = SHGetPathFromIDListA(chosen, path);
     CoTaskMemFree(chosen);
     if (ok)
-        SetDlgItemTextA(Hwnd(), IDC_FTPSET_LOCAL, (std::string(path, strnlen(path, MAX_PATH)) + "\\").c_str());
+        SetDlgItemTextA(Hwnd(), IDC_FTPSET_LOCAL,
+                        (std::string(path, strnlen(path, MAX_PATH)) + "\\").c_str());
 }
 
 void FtpSettingsDlg::OnCommand(int id, int code) {

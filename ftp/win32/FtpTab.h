@@ -136,6 +136,7 @@ class FtpTab {
     FtpConnection connection_;
     int connected_ = 0;
     FtpLog log_;
+    size_t shownLogSize_ = 0; // the log's length when the box last showed it
     std::string localDir_;
     std::string remoteDir_;
     std::string downloadTarget_;

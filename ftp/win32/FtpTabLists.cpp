@@ -240,13 +240,14 @@ void FtpTab::OpenLocalRows() {
         copies.push_back(*row); // a refill replaces the rows
     for (const FtpFileEntry& row : copies) {
         if (row.isFolder) {
-            localDir_ = row.linkTarget.empty() ? localDir_ + row.name + "\\" : WithTrailingBackslash(row.linkTarget);
+            localDir_ =
+                row.linkTarget.empty() ? localDir_ + row.name + "\\" : WithTrailingBackslash(row.linkTarget);
             FillLocalList();
             continue;
         }
         const std::string path = localDir_ + row.name;
-        const auto result =
-            reinterpret_cast<INT_PTR>(ShellExecuteA(view_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteA(view_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
         if (result <= kShellFailureLimit)
             Tell(Text(IDS_FTP_SHELL_OPEN_FAILED), IDS_CAPTION_ERROR);
     }

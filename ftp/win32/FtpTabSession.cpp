@@ -120,6 +120,7 @@ void FtpTab::AppendFtpLog(const std::string& line) {
 void FtpTab::ShowLog() {
     HWND box = Item(IDC_FTP_LOG);
     SetWindowTextA(box, log_.Text().c_str());
+    shownLogSize_ = log_.Text().size();
     const LRESULT lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
     SendMessageA(box, EM_LINESCROLL, 0, lines);
 }
@@ -140,7 +141,10 @@ void FtpTab::OnStatus(DWORD status, const void* information, DWORD length) {
         log_.Append(line);
         connected_ = ConnectedAfter(kind) ? 1 : 0;
     }
-    ShowLog();
+    // WinINet reports statuses for every step of a listing or a transfer;
+    // the box is redrawn only when there is a new line to show.
+    if (log_.Text().size() != shownLogSize_)
+        ShowLog();
 }
 
 void FtpTab::SetNavigationEnabled(bool enabled) {

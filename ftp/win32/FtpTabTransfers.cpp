@@ -113,8 +113,8 @@ void FtpTab::FtpDownload() {
         }
         bool yes = true;
         if (!noQuestions && PathFileExistsA(target.c_str())) {
-            const std::string question =
-                chosenTarget ? Text(IDS_FTP_ASK_OVERWRITE) : FillIn(Text(IDS_FTP_ASK_OVERWRITE_NAMED), {name});
+            const std::string question = chosenTarget ? Text(IDS_FTP_ASK_OVERWRITE)
+                                                      : FillIn(Text(IDS_FTP_ASK_OVERWRITE_NAMED), {name});
             yes = AskYesNo(question, IDS_FTP_CAPTION_OVERWRITE);
         }
         if (!yes)

@@ -32,12 +32,14 @@ BOOL InputNameDlg::OnInitDialog() {
         SendMessageA(Item(IDC_INPUT_OLD_NAME), EM_SETREADONLY, TRUE, 0);
         ShowWindow(Item(IDC_INPUT_OLD_NAME), SW_SHOW);
         PlaceItem(dialog, IDC_INPUT_PROMPT, 115, 46, 10, 10);
-        SetDlgItemTextA(dialog, IDC_INPUT_PROMPT, LoadResourceString(Instance(), IDS_FTP_RENAME_ARROW).c_str());
+        SetDlgItemTextA(dialog, IDC_INPUT_PROMPT,
+                        LoadResourceString(Instance(), IDS_FTP_RENAME_ARROW).c_str());
         PlaceItem(dialog, IDC_INPUT_NAME, 30, 65, 190, 20);
     } else {
         SetWindowTextA(dialog, LoadResourceString(Instance(), IDS_FTP_MKDIR_TITLE).c_str());
         PlaceItem(dialog, IDC_INPUT_PROMPT, 10, 20, 200, 20);
-        SetDlgItemTextA(dialog, IDC_INPUT_PROMPT, LoadResourceString(Instance(), IDS_FTP_MKDIR_PROMPT).c_str());
+        SetDlgItemTextA(dialog, IDC_INPUT_PROMPT,
+                        LoadResourceString(Instance(), IDS_FTP_MKDIR_PROMPT).c_str());
         PlaceItem(dialog, IDC_INPUT_NAME, 30, 55, 190, 20);
     }
     SetFocus(Item(IDC_INPUT_NAME));

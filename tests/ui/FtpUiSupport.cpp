@@ -161,7 +161,8 @@ std::string FtpSession::Answer(int button, DWORD timeoutMs) const {
     if (!box)
         return "<no message box>";
     const std::string text = MessageText(box);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     return text;
 }
@@ -193,7 +194,8 @@ LRESULT CopyRequest(HWND view, unsigned long request, const std::vector<std::str
     copy.cbData = static_cast<DWORD>(data.size());
     copy.lpData = data.data();
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(view, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 10000, &result))
+    if (!SendMessageTimeoutA(view, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 10000,
+                             &result))
         return -1000;
     return static_cast<LRESULT>(result);
 }

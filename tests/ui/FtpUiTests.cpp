@@ -55,8 +55,10 @@ TEST(FtpUi, WrongThenRightPasswordThroughTheDialogAndDisconnect) {
         ASSERT_NE(dialog, nullptr);
         SendMessageA(GetDlgItem(dialog, IDC_FTPSET_SERVER), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(ServerAddress().c_str()));
-        SendMessageA(GetDlgItem(dialog, IDC_FTPSET_ACCOUNT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("quilt"));
-        SendMessageA(GetDlgItem(dialog, IDC_FTPSET_PASSWORD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(password));
+        SendMessageA(GetDlgItem(dialog, IDC_FTPSET_ACCOUNT), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>("quilt"));
+        SendMessageA(GetDlgItem(dialog, IDC_FTPSET_PASSWORD), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(password));
         EXPECT_EQ(AppSession::TextOf(GetDlgItem(dialog, IDC_FTPSET_REMOTE)), "<home>");
         PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 20000));
@@ -236,7 +238,8 @@ TEST(FtpUi, DroppedFileUploadAndEditingALocalFile) {
     ASSERT_TRUE(app.Launch());
     ASSERT_TRUE(app.Connect());
     ASSERT_TRUE(app.DropFiles({app.LocalFolder() + "page.html", app.LocalFolder() + "other.txt"}));
-    EXPECT_EQ(app.Answer(IDYES), "ローカル側の『 page.html 』を、\nサーバ " + ServerAddress() + " に転送しますか？");
+    EXPECT_EQ(app.Answer(IDYES),
+              "ローカル側の『 page.html 』を、\nサーバ " + ServerAddress() + " に転送しますか？");
     EXPECT_TRUE(app.WaitForLog("page.htmlのアップロード(アスキーモード)に成功しました"));
     EXPECT_EQ(ReadBytes(Home("quilt") + "drop\\page.html"), "<p>dropped</p>\n");
 
@@ -259,7 +262,8 @@ TEST(FtpUi, MakeRenameAndDeleteOnBothSides) {
         HWND dialog = app.WaitForWindow("#32770", title);
         if (!dialog)
             return false;
-        SendMessageA(GetDlgItem(dialog, IDC_INPUT_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        SendMessageA(GetDlgItem(dialog, IDC_INPUT_NAME), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(name.c_str()));
         PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         return true;
     };

@@ -41,8 +41,8 @@ TEST(FtpProfileTable, SettingsRoundTripScramblesPasswords) {
     Settings s;
     s.listTotal = 2;
     s.listPos = 1;
-    s.ftpProfiles[1] = {1, "ftp.example.jp", "user", ",4554,4601,4648,", "C:\\web\\", "/pub/", "C:\\web\\a\\",
-                        "/pub/a/", 1};
+    s.ftpProfiles[1] = {
+        1, "ftp.example.jp", "user", ",4554,4601,4648,", "C:\\web\\", "/pub/", "C:\\web\\a\\", "/pub/a/", 1};
     const FtpProfileTable table = ProfileTableFromSettings(s);
     EXPECT_EQ(table.Count(), 2);
     ASSERT_NE(table.Current(), nullptr);

@@ -29,7 +29,7 @@ TEST(FtpFileEntry, ColumnTexts) {
 
 TEST(FtpFileEntry, FoldersFirstThenBytesInEitherDirection) {
     std::vector<FtpFileEntry> rows = {
-        MakeFileEntry("b.txt", false, 10, {}), MakeFileEntry("zdir", true, 0, {}),
+        MakeFileEntry("b.txt", false, 10, {}),       MakeFileEntry("zdir", true, 0, {}),
         MakeFileEntry("\x82\xa0.txt", false, 9, {}), // Shift_JIS sorts after ASCII
         MakeFileEntry("B.txt", false, 2, {}),        MakeFileEntry("adir", true, 0, {}),
     };
@@ -99,14 +99,33 @@ TEST(FtpPaths, NamesFromARemoteListingThatMayBeJoinedLocally) {
         std::string name;
         bool safe;
     } cases[] = {
-        {"index.html", true},   {"\x95\x5c.txt", true}, // "表.txt": its second byte is 0x5C
-        {"\x83\x5c\x81\x5b", true},                     // "ソー"
-        {"..\\evil.txt", false}, {"a\\b.txt", false},  {"../x", false},      {"a/b", false},
-        {"c:evil", false},       {".", false},         {"..", false},        {"", false},
-        {"name.", false},        {"name ", false},     {"CON", false},       {"nul.txt", false},
-        {"com1", false},         {"LPT9.log", false},  {"console", true},    {"com10", true},
-        {"a?b", false},          {"a*b", false},       {"a|b", false},       {"a\"b", false},
-        {"a<b>", false},         {"tab\tname", false}, {"lead\x82", false},  {".htaccess", true},
+        {"index.html", true},
+        {"\x95\x5c.txt", true},     // "表.txt": its second byte is 0x5C
+        {"\x83\x5c\x81\x5b", true}, // "ソー"
+        {"..\\evil.txt", false},
+        {"a\\b.txt", false},
+        {"../x", false},
+        {"a/b", false},
+        {"c:evil", false},
+        {".", false},
+        {"..", false},
+        {"", false},
+        {"name.", false},
+        {"name ", false},
+        {"CON", false},
+        {"nul.txt", false},
+        {"com1", false},
+        {"LPT9.log", false},
+        {"console", true},
+        {"com10", true},
+        {"a?b", false},
+        {"a*b", false},
+        {"a|b", false},
+        {"a\"b", false},
+        {"a<b>", false},
+        {"tab\tname", false},
+        {"lead\x82", false},
+        {".htaccess", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
