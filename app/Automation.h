@@ -39,7 +39,20 @@ enum Query : int {
     kQuerySaveCode = 31,           // File/isCodeMode as the view holds it
     kQueryTitleCheckPending = 32,  // 1 while the title's marker still waits for the full modified test
     kQueryChangeMicroseconds = 33, // how long the view's handling of the last text change took
+    // FTP tab
+    kQueryFtpConnected = 50, // 1 while the FTP connection counts as open
+    kQueryFtpRowCount = 51,  // rows of the local (lParam 0) or remote (1) list
+    kQueryFtpViewMode = 52,  // 0 details, 1 list, 2 large icons, 3 small icons
+    kQueryFtpListStyle = 53, // the view style bits (LVS_TYPEMASK) of list lParam (0 local, 1 remote)
 };
+
+// WM_COPYDATA requests to the view about the FTP lists: dwData is the request
+// plus the list (0 local, 1 remote); the data holds names, each followed by
+// "\n". The result: for kCopyFtpFindRow the shown position of the first name
+// (-1 when absent), for kCopyFtpSelectRows how many of the names were selected
+// (every other row is deselected).
+inline constexpr unsigned long kCopyFtpFindRow = 0x5100;
+inline constexpr unsigned long kCopyFtpSelectRows = 0x5200;
 
 enum BrowserOperation : int {
     kBrowserNavigate = 0,

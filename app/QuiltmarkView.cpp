@@ -41,8 +41,8 @@ void RegisterViewClass(HINSTANCE instance) {
 CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
                                CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
-      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)),
-      insertionDialogs_(instance, frame.Hwnd()),
+      host_(editorApi_, *this), inserter_(editorApi_), ftp_(instance, profile, settings_, *this),
+      programFolder_(std::move(programFolder)), insertionDialogs_(instance, frame.Hwnd()),
       insertions_(*this, insertionDialogs_, settings_.aHrefFileDir, settings_.imgFileDir) {
     settings_.programFolder = programFolder_;
     AddCommands();
@@ -87,7 +87,7 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     NavigatePreview();
     AttachSplitters();
     ReadFtpSettings(profile_, settings_, documentFolder_);
-    SetUpFtpControls();
+    ftp_.Initialise(Hwnd());
     ReadUserTagSettings(profile_, settings_);
     RefreshUserTagMenuTexts();
     ReadToolSettings(profile_, settings_);
@@ -114,14 +114,6 @@ void CQuiltmarkView::SetUpTabs() {
         item.iImage = i;
         SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-}
-
-void CQuiltmarkView::SetUpFtpControls() {
-    SetDlgItemTextA(Hwnd(), IDC_FTP_LOG, LoadResourceString(Instance(), IDS_FTP_LOG_START).c_str());
-    CheckDlgButton(Hwnd(), IDC_NO_OVERWRITE, settings_.overWrite != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_ASCII, settings_.ascii != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_BINARY, settings_.binary != 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Hwnd(), IDC_MODE_AUTO, settings_.both != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 std::string CQuiltmarkView::EditorText() {
@@ -172,6 +164,8 @@ void CQuiltmarkView::FocusSourceTab() {
 }
 
 bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (OnFtpMessage(message, wParam, lParam, result))
+        return true;
     switch (message) {
     case WM_SIZE:
         if (layoutReady_)

@@ -11,10 +11,10 @@
 #include <shellapi.h>
 
 #include <array>
-#include <ctime>
-#include <optional>
 #include <cstdint>
+#include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "BackgroundModifiedCheck.h"
@@ -24,6 +24,7 @@
 #include "DocumentFiles.h"
 #include "EditorHost.h"
 #include "FormView.h"
+#include "FtpTab.h"
 #include "ModifiedTracker.h"
 #include "NimbetEditorApi.h"
 #include "NkfLibraryWin.h"
@@ -43,7 +44,7 @@ namespace quiltmark {
 class CMainFrame;
 class ProfileStore;
 
-class CQuiltmarkView : public FormView, private EditorHostSite, private InsertionSite {
+class CQuiltmarkView : public FormView, private EditorHostSite, private InsertionSite, private FtpTabHost {
   public:
     // Posted to itself: shows the message about a preview that could not be written.
     static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
@@ -94,10 +95,13 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     // JIS, 3 UTF-8. Codes other than Shift_JIS need NKF32.DLL.
     void SelectSaveCode(int code);
 
+    // ---- FTP (QuiltmarkViewFtp.cpp)
+    // Closes the FTP tab's search, connection and internet handles.
+    void CloseFtpHandles();
+
   private:
     // Start-up
     void SetUpTabs();
-    void SetUpFtpControls();
     std::string EditorText();
     void SetFrameTitle(const std::string& title);
 
@@ -187,6 +191,18 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
 
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+    // ---- FTP (QuiltmarkViewFtp.cpp)
+    void AddFtpCommands();
+    // List notifications, right-click menus and test-driver requests of the
+    // FTP tab; true when handled.
+    bool OnFtpMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT AnswerFtpQuery(int query, int argument);
+    // FtpTabHost
+    void ShowFtpTab() override { SelectTab(kFtpTab); }
+    bool OpenInEditor(const std::string& path) override;
+    std::string DocumentFolder() const override { return documentFolder_; }
+    std::string ProgramFolder() const override { return programFolder_; }
+
     // EditorHostSite
     void WarnOldLibrary() override;
     void FocusSourceTab() override;
@@ -201,6 +217,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     CommandTable commands_;
     Settings settings_;
     HIMAGELIST tabImages_ = nullptr;
+    FtpTab ftp_;
 
     // View state
     ViewMode mode_;

@@ -70,6 +70,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
     AddInsertionCommands();
     AddAuthoringCommands();
+    AddFtpCommands();
 }
 
 void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
@@ -154,7 +155,11 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryChangeMicroseconds:
         return lastChangeMicroseconds_;
     default:
-        return AnswerAuthoringQuery(static_cast<int>(query), arg);
+        if (query >= automation::kQueryUserTagItems && query < automation::kQueryModified)
+            return AnswerAuthoringQuery(static_cast<int>(query), arg);
+        if (query >= automation::kQueryFtpConnected && query < automation::kQueryFtpConnected + 30)
+            return AnswerFtpQuery(static_cast<int>(query), arg);
+        return -2;
     }
 }
 

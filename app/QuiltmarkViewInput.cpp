@@ -61,13 +61,6 @@ void CQuiltmarkView::MoveCaretForKey(ViewKey key) {
         editorApi_.NimbetSetSelB(editor, *target, *target);
 }
 
-// Enter in the local (1006) or remote (1013) path field: the FTP path
-// commands take it over when the FTP tab is built. Until then the key goes on
-// to the field as usual.
-bool CQuiltmarkView::OnPathEnter(int /*editId*/) {
-    return false;
-}
-
 void CQuiltmarkView::OnDropFiles(HDROP drop) {
     // Only the first dropped path counts.
     std::string path;
@@ -104,14 +97,6 @@ void CQuiltmarkView::OpenDroppedFile(const std::string& path) {
         return;
     DeletePreviewFile();
     OpenDocumentFile(path);
-}
-
-// Uploading a dropped file comes with the FTP transfers.
-void CQuiltmarkView::UploadDroppedFile(const std::string& /*path*/) {}
-
-// The FTP session arrives with the FTP tab; until then nothing is connected.
-bool CQuiltmarkView::FtpConnected() const {
-    return false;
 }
 
 } // namespace quiltmark

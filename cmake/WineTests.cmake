@@ -56,3 +56,15 @@ set_tests_properties(documents.oracle PROPERTIES FIXTURES_SETUP nkf_oracle)
 add_wine_test(documents.ui quiltmark_documents_ui.exe)
 set_tests_properties(documents.ui PROPERTIES FIXTURES_REQUIRED "wine;nkf_oracle"
   ENVIRONMENT QM_NKF_ORACLE=${CMAKE_BINARY_DIR}/nkf-oracle)
+
+# The FTP tab against a real FTP server (Debian's pyftpdlib) on a loopback
+# address at port 21, started before and stopped after the FTP driver.
+set(FTP_TEST_ROOT ${CMAKE_BINARY_DIR}/ftp-server)
+set(FTP_TEST_ADDRESS 127.0.0.21)
+add_test(NAME ftp.server.start
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/ftp/test_server.py start ${FTP_TEST_ROOT} ${FTP_TEST_ADDRESS})
+set_tests_properties(ftp.server.start PROPERTIES FIXTURES_SETUP ftpserver TIMEOUT 60)
+add_test(NAME ftp.server.stop COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/ftp/test_server.py stop ${FTP_TEST_ROOT})
+set_tests_properties(ftp.server.stop PROPERTIES FIXTURES_CLEANUP ftpserver)
+add_wine_test(quiltmark.ftp quiltmark_ftp_ui.exe --ftp-root=${FTP_TEST_ROOT} --ftp-address=${FTP_TEST_ADDRESS})
+set_tests_properties(quiltmark.ftp PROPERTIES FIXTURES_REQUIRED "wine;ftpserver")

@@ -64,6 +64,7 @@ struct FtpProfileKeys {
     std::string remoteFirstDir;
     std::string localLastDir;
     std::string remoteLastDir;
+    int passive = 0; // connect in passive mode
 };
 
 struct Settings {

@@ -89,7 +89,7 @@ void ReadFtpSettings(ProfileStore& profile, Settings& settings, const std::strin
         ReadSettings(profile, settings,
                      {Key("FTP/isDirLast", k), Key("FTP/ServerName", k), Key("FTP/Account", k),
                       Key("FTP/Passwd", k), Key("FTP/LocalFirstDir", k), Key("FTP/RemoteFirstDir", k),
-                      Key("FTP/LocalLastDir", k), Key("FTP/RemoteLastDir", k)});
+                      Key("FTP/LocalLastDir", k), Key("FTP/RemoteLastDir", k), Key("FTP/Passive", k)});
     }
     if (settings.listTotal < 1) {
         settings.ftpProfiles[0].localFirstDir = documentFolder;

@@ -134,6 +134,7 @@ std::vector<SettingKey> BuildSchema() {
                  [k](Settings& s) -> std::string& { return s.ftpProfiles[k].localLastDir; });
         b.String(Key("RemoteLastDir", k), "",
                  [k](Settings& s) -> std::string& { return s.ftpProfiles[k].remoteLastDir; });
+        b.Int(Key("Passive", k), 0, [k](Settings& s) -> int& { return s.ftpProfiles[k].passive; });
     }
     b.String("FtpRemoteFileDir", "", [](Settings& s) -> std::string& { return s.ftpRemoteFileDir; });
 
