@@ -65,6 +65,19 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // go on.
     bool CheckUnsavedChanges();
 
+    // ---- Frame: what the main frame uses, and the option and tool dialogs
+    //      (QuiltmarkViewFrame.cpp)
+    EditorApi& Editor() { return editorApi_; }
+    // The window title: the full title, or the short one while minimised,
+    // followed by " *" while the text is modified.
+    std::string WindowTitle(bool minimised);
+
+  private:
+    void AddFrameCommands();
+    void OptionsCommand();
+    void ToolsCommand();
+    LRESULT AnswerFrameQuery(int query, LPARAM argument);
+
   private:
     // Start-up
     void SetUpTabs();

@@ -12,17 +12,11 @@
 #include "Automation.h"
 #include "MainFrame.h"
 #include "ResourceText.h"
+#include "WebAddresses.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
 namespace {
-
-// Addresses opened by the help commands.
-constexpr const char* kFaqAddress = "https://quiltmark.example.jp/faq.html";
-constexpr const char* kHomePageAddress = "https://quiltmark.example.jp/";
-constexpr const char* kTutorialAddress = "https://developer.mozilla.org/ja/docs/Learn/HTML";
-constexpr const char* kReferenceAddress = "https://www.htmq.com/";
-constexpr const char* kMailAddress = "mailto:author@quiltmark.example.jp";
 
 // A shell result of 32 or less is a failure.
 constexpr INT_PTR kShellFailureLimit = 32;
@@ -68,6 +62,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
              [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+    AddFrameCommands();
 }
 
 void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
@@ -150,7 +145,7 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryPings:
         return pings_;
     default:
-        return -2;
+        return AnswerFrameQuery(static_cast<int>(query), argument);
     }
 }
 

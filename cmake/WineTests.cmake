@@ -31,4 +31,5 @@ add_test(NAME nimbet.exports
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${QUILTMARK_WIN_BIN}/Nimbet.dll
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
+add_wine_test(quiltmark.frame quiltmark_frame_ui.exe)
 add_wine_test(app.driver app_driver.exe)

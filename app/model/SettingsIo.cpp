@@ -150,4 +150,35 @@ void WriteCloseSettings(ProfileStore& profile, Settings& settings) {
     WriteSettings(profile, settings, CloseSettingNames());
 }
 
+std::vector<std::string> OptionSettingNames() {
+    std::vector<std::string> names = {"Option/ChkRightReturn"};
+    for (int i = 0; i < 4; ++i)
+        names.push_back(Key("Option/isClickable", i));
+    Append(names, {"Option/ChkMostFront", "Option/ChkMostBig", "Option/ChkSmallTag", "HowPreview/isMyHowRL",
+                   "Option/isAutoBackUp", "Option/isNewHtmlFile", "Option/isRuler", "Option/isLineNum"});
+    for (int i = 0; i < kColourCount; ++i) {
+        names.push_back(Key("Option/R", i));
+        names.push_back(Key("Option/G", i));
+        names.push_back(Key("Option/B", i));
+    }
+    return names;
+}
+
+void WriteOptionSettings(ProfileStore& profile, Settings& settings) {
+    WriteSettings(profile, settings, OptionSettingNames());
+}
+
+std::vector<std::string> ToolSettingNames() {
+    std::vector<std::string> names;
+    for (const char* prefix : {"Tools/Name", "Tools/Path", "Tools/isBrow"})
+        for (int n = 1; n <= kToolCount; ++n)
+            names.push_back(Key(prefix, n));
+    names.emplace_back("Tools/OpenDir");
+    return names;
+}
+
+void WriteToolSettings(ProfileStore& profile, Settings& settings) {
+    WriteSettings(profile, settings, ToolSettingNames());
+}
+
 } // namespace quiltmark

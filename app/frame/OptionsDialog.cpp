@@ -1,0 +1,210 @@
+// The options dialog.
+#include "OptionsDialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "ResourceText.h"
+#include "resource_ids.h"
+
+namespace quiltmark {
+namespace {
+
+// The colour buttons, in the order of the eight editor colours.
+constexpr std::array<int, kColourCount> kColourButtons = {
+    IDC_OPT_COLOUR_BACKGROUND, IDC_OPT_COLOUR_TEXT,       IDC_OPT_COLOUR_TAGS,      IDC_OPT_COLOUR_QUOTED,
+    IDC_OPT_COLOUR_COMMENTS,   IDC_OPT_COLOUR_REFERENCES, IDC_OPT_COLOUR_UNDERLINE, IDC_OPT_COLOUR_OTHER};
+
+constexpr int kEditorPage = 0;
+constexpr int kGeneralPage = 1;
+constexpr int kFtpPage = 2;
+
+// What each page shows besides the colour buttons.
+const std::initializer_list<int> kEditorPageControls = {IDC_OPT_LABEL_BACKGROUND,
+                                                        1056,
+                                                        1057,
+                                                        1058,
+                                                        1059,
+                                                        1060,
+                                                        1061,
+                                                        IDC_OPT_LABEL_OTHER,
+                                                        IDC_OPT_GROUP_COLOURS,
+                                                        IDC_OPT_GROUP_CLICKABLE,
+                                                        IDC_OPT_GROUP_OTHER,
+                                                        IDC_OPT_HTTP,
+                                                        IDC_OPT_FTP,
+                                                        IDC_OPT_MAIL,
+                                                        IDC_OPT_WRAP,
+                                                        IDC_OPT_HTTPS,
+                                                        IDC_OPT_RULER,
+                                                        IDC_OPT_LINE_NUMBERS};
+const std::initializer_list<int> kGeneralPageControls = {IDC_OPT_MOST_FRONT,  IDC_OPT_MOST_BIG,
+                                                         IDC_OPT_SMALL_TAG,   IDC_OPT_SIDE_BY_SIDE,
+                                                         IDC_OPT_AUTO_BACKUP, IDC_OPT_NEW_HTML_FILE};
+const std::initializer_list<int> kFtpPageControls = {IDC_OPT_ASCII_EXPLANATION, IDC_OPT_ASCII_LIST};
+
+// Pixel places of the controls of pages 2 and 3, which the template keeps
+// out of the way.
+constexpr int kTabBottomMargin = 50;
+constexpr std::array<int, 5> kGeneralChecks = {IDC_OPT_MOST_FRONT, IDC_OPT_MOST_BIG, IDC_OPT_SMALL_TAG,
+                                               IDC_OPT_SIDE_BY_SIDE, IDC_OPT_AUTO_BACKUP};
+
+// The message of a colour button whose palette closed with a colour chosen
+// (wParam the colour, lParam the button's id).
+constexpr UINT kColourAcceptedMessage = 2028;
+
+} // namespace
+
+COptionsDialog::COptionsDialog(HINSTANCE instance, OptionsValues& values)
+    : Dialog(instance, IDD_OPTIONS), values_(values) {
+    BindCheck(IDC_OPT_HTTP, values_.isClickable[0]);
+    BindCheck(IDC_OPT_FTP, values_.isClickable[1]);
+    BindCheck(IDC_OPT_MAIL, values_.isClickable[2]);
+    BindCheck(IDC_OPT_HTTPS, values_.isClickable[3]);
+    BindCheck(IDC_OPT_WRAP, values_.chkRightReturn);
+    BindCheck(IDC_OPT_RULER, values_.isRuler);
+    BindCheck(IDC_OPT_LINE_NUMBERS, values_.isLineNum);
+    BindCheck(IDC_OPT_MOST_FRONT, values_.chkMostFront);
+    BindCheck(IDC_OPT_MOST_BIG, values_.chkMostBig);
+    BindCheck(IDC_OPT_SMALL_TAG, values_.chkSmallTag);
+    BindCheck(IDC_OPT_SIDE_BY_SIDE, values_.isMyHowRL);
+    BindCheck(IDC_OPT_AUTO_BACKUP, values_.isAutoBackUp);
+    BindCheck(IDC_OPT_NEW_HTML_FILE, values_.isNewHtmlFile);
+    BindText(IDC_OPT_ASCII_LIST, values_.sendModeAscii);
+}
+
+BOOL COptionsDialog::OnInitDialog() {
+    for (int i = 0; i < kColourCount; ++i)
+        SetButtonColour(i, values_.colours[i]);
+
+    HWND tab = Item(IDC_OPT_TAB);
+    const UINT pageNames[kPageCount] = {IDS_OPTIONS_PAGE_EDITOR, IDS_OPTIONS_PAGE_GENERAL,
+                                        IDS_OPTIONS_PAGE_FTP};
+    for (int page = 0; page < kPageCount; ++page) {
+        std::string name = LoadResourceString(Instance(), pageNames[page]);
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name.data();
+        SendMessageA(tab, TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&item));
+    }
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    MoveWindow(tab, 0, 0, client.right, std::max(0L, client.bottom - kTabBottomMargin), TRUE);
+
+    PlaceMovedControls();
+    SetDlgItemTextA(Hwnd(), IDC_OPT_ASCII_EXPLANATION,
+                    LoadResourceString(Instance(), IDS_OPTIONS_FTP_EXPLANATION).c_str());
+    ShowPage(kEditorPage);
+    return TRUE;
+}
+
+void COptionsDialog::PlaceMovedControls() {
+    for (std::size_t i = 0; i < kGeneralChecks.size(); ++i)
+        MoveWindow(Item(kGeneralChecks[i]), 15, 30 + 30 * static_cast<int>(i), 300, 25, FALSE);
+    MoveWindow(Item(IDC_OPT_NEW_HTML_FILE), 15, 170, 350, 50, FALSE);
+    MoveWindow(Item(IDC_OPT_ASCII_EXPLANATION), 20, 40, 380, 45, FALSE);
+    MoveWindow(Item(IDC_OPT_ASCII_LIST), 20, 90, 360, 21, FALSE);
+}
+
+int COptionsDialog::CurrentPage() const {
+    const auto page = static_cast<int>(SendMessageA(Item(IDC_OPT_TAB), TCM_GETCURSEL, 0, 0));
+    return page >= 0 && page < kPageCount ? page : kEditorPage;
+}
+
+void COptionsDialog::SelectPage(int page) {
+    SendMessageA(Item(IDC_OPT_TAB), TCM_SETCURSEL, page, 0);
+    ShowPage(page);
+}
+
+void COptionsDialog::ShowPage(int page) {
+    auto show = [this](std::initializer_list<int> ids, bool visible) {
+        for (int id : ids)
+            ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE);
+    };
+    for (int id : kColourButtons)
+        ShowWindow(Item(id), page == kEditorPage ? SW_SHOW : SW_HIDE);
+    show(kEditorPageControls, page == kEditorPage);
+    show(kGeneralPageControls, page == kGeneralPage);
+    show(kFtpPageControls, page == kFtpPage);
+}
+
+void COptionsDialog::ResetPage(int page) {
+    auto check = [this](std::initializer_list<int> ids, bool on) {
+        for (int id : ids)
+            CheckDlgButton(Hwnd(), id, on ? BST_CHECKED : BST_UNCHECKED);
+    };
+    switch (page) {
+    case kEditorPage:
+        for (int i = 0; i < kColourCount; ++i)
+            SetButtonColour(i, values_.defaults[i]);
+        check({IDC_OPT_HTTP, IDC_OPT_FTP, IDC_OPT_MAIL, IDC_OPT_WRAP, IDC_OPT_HTTPS}, false);
+        check({IDC_OPT_RULER, IDC_OPT_LINE_NUMBERS}, true);
+        break;
+    case kGeneralPage:
+        check({IDC_OPT_MOST_FRONT, IDC_OPT_MOST_BIG, IDC_OPT_SMALL_TAG, IDC_OPT_AUTO_BACKUP,
+               IDC_OPT_NEW_HTML_FILE},
+              false);
+        check({IDC_OPT_SIDE_BY_SIDE}, true);
+        break;
+    case kFtpPage:
+        SetDlgItemTextA(Hwnd(), IDC_OPT_ASCII_LIST, kDefaultAsciiExtensions);
+        break;
+    default:
+        break;
+    }
+}
+
+void COptionsDialog::SetButtonColour(int index, Colour colour) {
+    shownColours_[index] = colour;
+}
+
+Colour COptionsDialog::ButtonColour(int index) const {
+    return shownColours_[index];
+}
+
+bool COptionsDialog::Validate() {
+    for (int i = 0; i < kColourCount; ++i)
+        values_.colours[i] = ButtonColour(i);
+    if (IsValidExtensionList(values_.sendModeAscii))
+        return true;
+    SelectPage(kFtpPage);
+    MessageBoxA(Hwnd(), LoadResourceString(Instance(), IDS_OPTIONS_LIST_REFUSED).c_str(),
+                LoadResourceString(Instance(), IDS_APP_TITLE).c_str(), MB_OK);
+    return false;
+}
+
+bool COptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && header->idFrom == IDC_OPT_TAB && header->code == TCN_SELCHANGE) {
+            ShowPage(CurrentPage());
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_OPT_DEFAULTS && HIWORD(wParam) == BN_CLICKED) {
+            ResetPage(CurrentPage());
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case kColourAcceptedMessage: {
+        const auto* button =
+            std::find(kColourButtons.begin(), kColourButtons.end(), static_cast<int>(lParam));
+        if (button != kColourButtons.end())
+            AcceptPickedColour(values_, static_cast<int>(button - kColourButtons.begin()),
+                               static_cast<Colour>(wParam));
+        result = TRUE;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace quiltmark

@@ -1,0 +1,40 @@
+// The options dialog (dialog 154): three pages on a tab control ("エディタ部の
+// 設定", "全体の設定", "FTPの設定") whose controls all belong to the dialog and
+// are shown page by page, a button that resets the page shown, and the check
+// of the list of extensions sent in ASCII mode.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "Dialog.h"
+#include "OptionsRules.h"
+
+namespace quiltmark {
+
+class COptionsDialog : public Dialog {
+  public:
+    static constexpr int kPageCount = 3;
+
+    COptionsDialog(HINSTANCE instance, OptionsValues& values);
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool Validate() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+  private:
+    int CurrentPage() const;
+    void SelectPage(int page);
+    void ShowPage(int page);
+    void ResetPage(int page);
+    void PlaceMovedControls();
+    void SetButtonColour(int index, Colour colour);
+    Colour ButtonColour(int index) const;
+
+    OptionsValues& values_;
+    std::array<Colour, kColourCount> shownColours_{};
+};
+
+} // namespace quiltmark
