@@ -19,8 +19,12 @@ class Boundaries {
     explicit Boundaries(std::string_view text) : text_(text) {}
 
     std::size_t AtOrAfter(std::size_t index) {
-        while (at_ < index && at_ < text_.size())
-            at_ = NextCharacter(text_, at_);
+        const std::size_t stop = std::min(index, text_.size());
+        while (at_ < stop) {
+            // Most bytes are single-byte characters; only the rest need a closer look.
+            const auto c = static_cast<unsigned char>(text_[at_]);
+            at_ = c < 0x80 && c != '\r' ? at_ + 1 : NextCharacter(text_, at_);
+        }
         return at_ < index ? text_.size() : at_;
     }
     bool Is(std::size_t index) { return AtOrAfter(index) == index; }
