@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 
 #include "ResourceText.h"
 #include "resource_ids.h"
@@ -75,6 +76,13 @@ COptionsDialog::COptionsDialog(HINSTANCE instance, OptionsValues& values)
     BindText(IDC_OPT_ASCII_LIST, values_.sendModeAscii);
 }
 
+COptionsDialog::~COptionsDialog() {
+    if (pageBrush_)
+        DeleteObject(pageBrush_);
+    if (explanationFont_)
+        DeleteObject(explanationFont_);
+}
+
 BOOL COptionsDialog::OnInitDialog() {
     for (int i = 0; i < kColourCount; ++i)
         SetButtonColour(i, values_.colours[i]);
@@ -96,6 +104,8 @@ BOOL COptionsDialog::OnInitDialog() {
     PlaceMovedControls();
     SetDlgItemTextA(Hwnd(), IDC_OPT_ASCII_EXPLANATION,
                     LoadResourceString(Instance(), IDS_OPTIONS_FTP_EXPLANATION).c_str());
+    FitExplanation();
+    TakePageColour();
     ShowPage(kEditorPage);
     return TRUE;
 }
@@ -106,6 +116,76 @@ void COptionsDialog::PlaceMovedControls() {
     MoveWindow(Item(IDC_OPT_NEW_HTML_FILE), 15, 170, 350, 50, FALSE);
     MoveWindow(Item(IDC_OPT_ASCII_EXPLANATION), 20, 40, 380, 45, FALSE);
     MoveWindow(Item(IDC_OPT_ASCII_LIST), 20, 90, 360, 21, FALSE);
+}
+
+void COptionsDialog::FitExplanation() {
+    HWND label = Item(IDC_OPT_ASCII_EXPLANATION);
+    RECT box{};
+    GetClientRect(label, &box);
+    const int length = GetWindowTextLengthA(label);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(std::max(GetWindowTextA(label, text.data(), length + 1), 0)));
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    HDC dc = GetDC(label);
+    // Proportional fonts differ from system to system: a point smaller at a
+    // time until the text fits, at most three points.
+    for (int smaller = 0; smaller <= 3 && font.lfHeight != 0; ++smaller) {
+        HFONT candidate = CreateFontIndirectA(&font);
+        HGDIOBJ old = SelectObject(dc, candidate);
+        RECT need = {0, 0, box.right, 0};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &need,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, old);
+        if (need.bottom <= box.bottom || smaller == 3) {
+            if (smaller > 0) {
+                explanationFont_ = candidate;
+                SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(candidate), FALSE);
+            } else {
+                DeleteObject(candidate);
+            }
+            break;
+        }
+        DeleteObject(candidate);
+        font.lfHeight += font.lfHeight < 0 ? 1 : -1;
+    }
+    ReleaseDC(label, dc);
+}
+
+void COptionsDialog::TakePageColour() {
+    // The tab control paints its page area itself (a theme may make it
+    // lighter than the dialog); the page's controls take the same colour.
+    HWND tab = Item(IDC_OPT_TAB);
+    RECT page{};
+    GetClientRect(tab, &page);
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    HDC screen = GetDC(tab);
+    HDC memory = CreateCompatibleDC(screen);
+    RECT whole{};
+    GetClientRect(tab, &whole);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max(1L, whole.right), std::max(1L, whole.bottom));
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    pageColour_ = GetPixel(memory, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(tab, screen);
+    if (pageColour_ == CLR_INVALID)
+        pageColour_ = GetSysColor(COLOR_BTNFACE);
+    pageBrush_ = CreateSolidBrush(pageColour_);
+}
+
+void COptionsDialog::EraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    HWND tab = Item(IDC_OPT_TAB);
+    RECT page{};
+    GetClientRect(tab, &page);
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    MapWindowPoints(tab, Hwnd(), reinterpret_cast<POINT*>(&page), 2);
+    FillRect(dc, &page, pageBrush_);
 }
 
 int COptionsDialog::CurrentPage() const {
@@ -193,6 +273,24 @@ bool COptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
             return true;
         }
         return false;
+    case WM_ERASEBKGND:
+        // Themed group boxes and check boxes draw the dialog's background
+        // behind them: in the page area that is the page's colour.
+        if (!pageBrush_)
+            return false;
+        EraseBackground(reinterpret_cast<HDC>(wParam));
+        result = TRUE;
+        return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // Labels and check boxes on the pages, not the buttons below them.
+        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        if (!pageBrush_ || id == IDOK || id == IDCANCEL || id == IDC_OPT_DEFAULTS)
+            return false;
+        SetBkColor(reinterpret_cast<HDC>(wParam), pageColour_);
+        result = reinterpret_cast<INT_PTR>(pageBrush_);
+        return true;
+    }
     case kColourAcceptedMessage: {
         const auto* button =
             std::find(kColourButtons.begin(), kColourButtons.end(), static_cast<int>(lParam));

@@ -18,6 +18,7 @@ class COptionsDialog : public Dialog {
     static constexpr int kPageCount = 3;
 
     COptionsDialog(HINSTANCE instance, OptionsValues& values);
+    ~COptionsDialog() override;
 
   protected:
     BOOL OnInitDialog() override;
@@ -30,11 +31,19 @@ class COptionsDialog : public Dialog {
     void ShowPage(int page);
     void ResetPage(int page);
     void PlaceMovedControls();
+    // The explanation of page 3 in a font small enough for its fixed box.
+    void FitExplanation();
+    // The colour the tab control paints its pages with, for the controls on them.
+    void TakePageColour();
+    void EraseBackground(HDC dc);
     void SetButtonColour(int index, Colour colour);
     Colour ButtonColour(int index) const;
 
     OptionsValues& values_;
     std::array<Colour, kColourCount> shownColours_{};
+    HBRUSH pageBrush_ = nullptr;
+    COLORREF pageColour_ = 0;
+    HFONT explanationFont_ = nullptr;
 };
 
 } // namespace quiltmark

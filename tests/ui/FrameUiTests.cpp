@@ -426,7 +426,9 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
     ASSERT_TRUE(app.Flush());
 
-    // Written at once, and applied to the editor and the window at once.
+    // Written at once, and applied to the editor and the window at once (the
+    // window is put in the top-most band last).
+    EXPECT_TRUE(WaitUntil([&] { return (GetWindowLongA(app.Frame(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
     const struct {
         const char* section;
         const char* key;
@@ -451,7 +453,6 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
         EXPECT_EQ(app.Ini(w.section, w.key), w.value) << w.section << "/" << w.key;
     EXPECT_EQ(app.Query(kQueryEditorColour, 0), 0xFFFFFF);
     EXPECT_LT(app.Query(kQueryCaretColumn), 300); // the long line wraps now
-    EXPECT_TRUE(GetWindowLongA(app.Frame(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     // Cancel changes nothing.
     app.PostCommand(ID_TOOLS_OPTIONS);
