@@ -463,6 +463,7 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
     SetText(options, IDC_OPT_ASCII_LIST, "refused");
     Click(options, IDCANCEL);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
+    ASSERT_TRUE(app.Flush());
     EXPECT_EQ(app.Ini("Option", "ChkRightReturn"), "1");
     EXPECT_EQ(app.Ini("FTP_SendMode", "SendModeAscii"), ",txt,htm,");
     EXPECT_LT(app.Query(kQueryCaretColumn), 300);
@@ -520,6 +521,7 @@ TEST(FrameTools, EntriesAreEditedStoredAndRunFromTheToolsMenu) {
 
     Click(tools, IDCANCEL);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(tools); }));
+    ASSERT_TRUE(app.Flush()); // the keys are written once the dialog has closed
     EXPECT_EQ(app.Ini("Tools", "Name1"), "");
     EXPECT_EQ(app.Ini("Tools", "Path1"), "");
     EXPECT_EQ(app.Ini("Tools", "Name3"), "エコー");
