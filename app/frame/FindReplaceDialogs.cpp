@@ -70,9 +70,10 @@ void FindReplaceDialogs::Open(HWND owner, State kind, const std::string& initial
 }
 
 void FindReplaceDialogs::Close() {
-    if (session_ && IsWindow(session_->window)) {
+    if (session_) {
         app_.RemoveModeless(session_->window);
-        DestroyWindow(session_->window);
+        if (IsWindow(session_->window))
+            DestroyWindow(session_->window);
     }
     session_.reset();
     state_ = kClosed;
