@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "App.h"
+#include "WindowText.h"
 
 namespace quiltmark {
 namespace {
@@ -81,13 +82,7 @@ void FindReplaceDialogs::Close() {
 
 std::string FindReplaceDialogs::FieldText(int id, const char* fallback) const {
     HWND field = session_ ? GetDlgItem(session_->window, id) : nullptr;
-    if (!field)
-        return fallback ? fallback : "";
-    const int length = GetWindowTextLengthA(field);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    const int copied = GetWindowTextA(field, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
-    return text;
+    return field ? WindowText(field) : std::string(fallback ? fallback : "");
 }
 
 void FindReplaceDialogs::OnNotification(const FINDREPLACEA& request) {

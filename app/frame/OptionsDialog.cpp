@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ResourceText.h"
+#include "WindowText.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
@@ -122,9 +123,7 @@ void COptionsDialog::FitExplanation() {
     HWND label = Item(IDC_OPT_ASCII_EXPLANATION);
     RECT box{};
     GetClientRect(label, &box);
-    const int length = GetWindowTextLengthA(label);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(std::max(GetWindowTextA(label, text.data(), length + 1), 0)));
+    const std::string text = WindowText(label);
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
     HDC dc = GetDC(label);

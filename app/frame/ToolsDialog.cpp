@@ -8,6 +8,7 @@
 #include "PathRules.h"
 #include "ResourceText.h"
 #include "ToolsRules.h"
+#include "WindowText.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
@@ -15,14 +16,6 @@ namespace {
 
 // Room for the longest path the file dialog hands back.
 constexpr DWORD kPathBufferSize = 32768;
-
-std::string FieldText(HWND field) {
-    const int length = GetWindowTextLengthA(field);
-    std::string text(length > 0 ? length + 1 : 1, '\0');
-    const int copied = GetWindowTextA(field, text.data(), static_cast<int>(text.size()));
-    text.resize(copied > 0 && copied <= length ? copied : 0);
-    return text;
-}
 
 } // namespace
 
@@ -80,8 +73,8 @@ void CToolsDialog::Browse() {
 }
 
 void CToolsDialog::StoreEntry() {
-    const std::string name = FieldText(Item(IDC_TOOLS_NAME));
-    const std::string path = FieldText(Item(IDC_TOOLS_PATH));
+    const std::string name = WindowText(Item(IDC_TOOLS_NAME));
+    const std::string path = WindowText(Item(IDC_TOOLS_PATH));
     const int index = Selected();
     if (name.empty() || path.empty() || index < 0) {
         Inform(IDS_TOOLS_INCOMPLETE, IDS_CAPTION_ERROR);
