@@ -39,6 +39,10 @@ enum Query : int {
     kQueryMenuItemId = 84,    // command id of an item (0 a separator, -1 a submenu)
     kQueryMenuItemState = 85, // its state flags (MF_GRAYED, MF_CHECKED ...), -1 without such an item
     kQueryMenuItemText = 86,  // byte `byte` (from 0) of its text, -1 past its end
+    // Authoring: the menu bar's user-tag submenu as the last rebuild left it
+    kQueryUserTagItems = 20,    // its number of items (the registration item included)
+    kQueryUserTagItemId = 21,   // the command id of item lParam
+    kQueryUserTagItemByte = 22, // byte (lParam & 0xFFFF) of the text of item (lParam >> 16), -1 past its end
 };
 
 // The argument of the menu queries: item `position` of top-level menu `menu`

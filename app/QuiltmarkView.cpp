@@ -11,7 +11,6 @@
 #include "Automation.h"
 #include "DocumentText.h"
 #include "MainFrame.h"
-#include "MenuTexts.h"
 #include "PathRules.h"
 #include "PreviewFile.h"
 #include "RecentFiles.h"
@@ -98,8 +97,7 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     ReadFtpSettings(profile_, settings_, documentFolder_);
     SetUpFtpControls();
     ReadUserTagSettings(profile_, settings_);
-    for (int n = 0; n < kUserTagCount; ++n)
-        userTagMenuTexts_[n] = UserTagMenuText(n, settings_.userTags[n]);
+    RefreshUserTagMenuTexts();
     ReadToolSettings(profile_, settings_);
     WriteTitleSetting(profile_, settings_, currentPath_.empty() ? documentFolder_ : currentPath_);
 

@@ -118,6 +118,15 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void UploadDroppedFile(const std::string& path);
     bool FtpConnected() const;
 
+    // Authoring: tag commands, paste as HTML, user tags and the ending
+    // transforms (QuiltmarkViewAuthoring.cpp)
+    void AddAuthoringCommands();
+    void PasteAsHtml();
+    void InsertUserTag(int slot);
+    void EditUserTags();
+    void RefreshUserTagMenuTexts();
+    LRESULT AnswerAuthoringQuery(int query, int argument);
+
     // Notifications and commands (QuiltmarkViewCommands.cpp)
     void AddCommands();
     void OnTextChanged(LPARAM barId, WPARAM distance);

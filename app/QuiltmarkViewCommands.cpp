@@ -62,6 +62,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
              [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+    AddAuthoringCommands();
     AddFrameCommands();
 }
 
@@ -145,7 +146,9 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     case automation::kQueryPings:
         return pings_;
     default:
-        return AnswerFrameQuery(static_cast<int>(query), argument);
+        return query >= automation::kQueryFindReplaceState && query <= automation::kQueryMenuItemText
+                   ? AnswerFrameQuery(static_cast<int>(query), argument)
+                   : AnswerAuthoringQuery(static_cast<int>(query), arg);
     }
 }
 

@@ -33,3 +33,11 @@ add_test(NAME nimbet.exports
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
 add_wine_test(quiltmark.frame quiltmark_frame_ui.exe)
 add_wine_test(app.driver app_driver.exe)
+add_wine_test(authoring.ui quiltmark_authoring_ui.exe)
+
+# The release zip that scripts/build makes, unpacked and started as a user would.
+add_test(NAME release.package
+  COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-package
+          ${CMAKE_SOURCE_DIR}/dist/Quiltmark-${QUILTMARK_VERSION}-win64.zip ${QUILTMARK_VERSION}
+          ${CMAKE_BINARY_DIR}/release-check ${WINE_ENV} ${WINE_STATE} ${QUILTMARK_WIN_BIN}/quiltmark_release_ui.exe)
+set_tests_properties(release.package PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)

@@ -7,6 +7,7 @@
 //   30980, 30981   the split-bar cursors (numbers of the classic framework)
 //   1000 - 1099    control ids on dialogs and on the form view
 //   7000 - 7099    message texts of the program (string table)
+//   7100 - 7199    message texts of the authoring commands
 //   32771 - 33025  the program's own menu and toolbar commands
 //   50000 - 50110  user-defined tags and bookmarks
 //   57344 - 59999  framework commands, strings and status-bar indicators
@@ -103,6 +104,7 @@
 #define IDS_ABOUT_LIBRARY_UNKNOWN   7414
 #define IDS_ABOUT_LIBRARY_MISSING   7415
 #define IDS_ABOUT_PICTURE_TIP       7416
+#define IDS_ABOUT_VERSION           7417  // followed by the version number
 // Options dialog 154
 #define IDC_OPT_TAB                 1000
 #define IDC_OPT_ASCII_LIST          1001
@@ -146,8 +148,28 @@
 #define IDC_ABOUT_PICTURE           1003
 #define IDC_ABOUT_MAIL              1004
 #define IDC_ABOUT_LIBRARY_STATUS    1034
+#define IDC_ABOUT_VERSION           1040
 #define IDC_ABOUT_LIBRARY_LINK1     1051  // the recommended download page
 #define IDC_ABOUT_LIBRARY_LINK2     1053
+// ---- Authoring: the user-tag dialog (155) and its texts ----------------------
+#define IDC_USERTAG_START     1001  // start tag, between "<" and ">"
+#define IDC_USERTAG_DELETE    1005  // "データを削除して更新"
+#define IDC_USERTAG_END       1006  // end tag, between "</" and ">"
+#define IDC_USERTAG_SLOT      1009  // slot list "タグ 01" ... "タグ 20"
+#define IDC_USERTAG_BAR1      1010  // slot of the first user-tag toolbar button
+#define IDC_USERTAG_NAME      1013  // registered name
+#define IDC_USERTAG_BAR2      1070  // slot of the second user-tag toolbar button
+#define IDC_USERTAG_PICTURE1  1071  // picture of the first user-tag toolbar button
+#define IDC_USERTAG_PICTURE2  1072  // picture of the second user-tag toolbar button
+#define IDS_USERTAG_SLOT_PREFIX        7100
+#define IDS_USERTAG_UNASSIGNED         7101
+#define IDS_USERTAG_START_MISSING      7102
+#define IDS_USERTAG_ADDED              7103
+#define IDS_USERTAG_REGISTERED         7104
+#define IDS_USERTAG_DELETED            7105
+#define IDS_USERTAG_ADDED_CAPTION      7106
+#define IDS_USERTAG_REGISTERED_CAPTION 7107
+#define IDS_USERTAG_DELETED_CAPTION    7108
 
 // ---- Program commands -----------------------------------------------------
 #define ID_FORMAT_BOLD              32771

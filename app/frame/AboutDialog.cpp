@@ -7,6 +7,7 @@
 #include "ResourceText.h"
 #include "WebAddresses.h"
 #include "resource_ids.h"
+#include "version.h"
 
 namespace quiltmark {
 namespace {
@@ -40,6 +41,8 @@ std::string LibraryStatusText(HINSTANCE instance) {
 CAboutDialog::CAboutDialog(HINSTANCE instance) : Dialog(instance, IDD_ABOUTBOX) {}
 
 BOOL CAboutDialog::OnInitDialog() {
+    SetDlgItemTextA(Hwnd(), IDC_ABOUT_VERSION,
+                    (LoadResourceString(Instance(), IDS_ABOUT_VERSION) + QUILTMARK_VERSION_TEXT).c_str());
     HCURSOR hand = LoadCursorA(Instance(), MAKEINTRESOURCEA(IDC_HANDCURSOR));
     const std::string error = LoadResourceString(Instance(), IDS_CAPTION_ERROR);
     const std::string browserFailed = LoadResourceString(Instance(), IDS_BROWSER_FAILED);

@@ -85,8 +85,10 @@ COptionsDialog::~COptionsDialog() {
 }
 
 BOOL COptionsDialog::OnInitDialog() {
-    for (int i = 0; i < kColourCount; ++i)
+    for (int i = 0; i < kColourCount; ++i) {
+        pickers_[i].Attach(Hwnd(), kColourButtons[i]);
         SetButtonColour(i, values_.colours[i]);
+    }
 
     HWND tab = Item(IDC_OPT_TAB);
     const UINT pageNames[kPageCount] = {IDS_OPTIONS_PAGE_EDITOR, IDS_OPTIONS_PAGE_GENERAL,
@@ -236,11 +238,11 @@ void COptionsDialog::ResetPage(int page) {
 }
 
 void COptionsDialog::SetButtonColour(int index, Colour colour) {
-    shownColours_[index] = colour;
+    pickers_[index].SetColour(colour);
 }
 
 Colour COptionsDialog::ButtonColour(int index) const {
-    return shownColours_[index];
+    return pickers_[index].GetColour();
 }
 
 bool COptionsDialog::Validate() {

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "ColourPicker.h"
 #include "Dialog.h"
 #include "OptionsRules.h"
 
@@ -40,7 +41,7 @@ class COptionsDialog : public Dialog {
     Colour ButtonColour(int index) const;
 
     OptionsValues& values_;
-    std::array<Colour, kColourCount> shownColours_{};
+    std::array<CColourPicker, kColourCount> pickers_;
     HBRUSH pageBrush_ = nullptr;
     COLORREF pageColour_ = 0;
     HFONT explanationFont_ = nullptr;

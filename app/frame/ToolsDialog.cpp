@@ -8,7 +8,6 @@
 #include "PathRules.h"
 #include "ResourceText.h"
 #include "ToolsRules.h"
-#include "WindowText.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
@@ -73,8 +72,8 @@ void CToolsDialog::Browse() {
 }
 
 void CToolsDialog::StoreEntry() {
-    const std::string name = WindowText(Item(IDC_TOOLS_NAME));
-    const std::string path = WindowText(Item(IDC_TOOLS_PATH));
+    const std::string name = ItemText(IDC_TOOLS_NAME);
+    const std::string path = ItemText(IDC_TOOLS_PATH);
     const int index = Selected();
     if (name.empty() || path.empty() || index < 0) {
         Inform(IDS_TOOLS_INCOMPLETE, IDS_CAPTION_ERROR);

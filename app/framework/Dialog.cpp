@@ -14,6 +14,10 @@ INT_PTR Dialog::DoModal(HWND owner) {
                            reinterpret_cast<LPARAM>(this));
 }
 
+std::string Dialog::ItemText(int id) const {
+    return WindowText(Item(id));
+}
+
 void Dialog::End(INT_PTR code) {
     EndDialog(hwnd_, code);
 }

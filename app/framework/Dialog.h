@@ -22,6 +22,8 @@ class Dialog {
     HWND Hwnd() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     HINSTANCE Instance() const { return instance_; }
+    // The whole text of a control.
+    std::string ItemText(int id) const;
 
     // A check box shows value != 0; OK stores 1 or 0.
     void BindCheck(int controlId, int& value) {

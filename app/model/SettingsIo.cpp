@@ -110,7 +110,7 @@ void ReadFtpSettings(ProfileStore& profile, Settings& settings, const std::strin
                   "Sort/List1Item", "Sort/List2Item", "Sort/List1How", "Sort/List2How", "Sort/ListMode"});
 }
 
-void ReadUserTagSettings(ProfileStore& profile, Settings& settings) {
+std::vector<std::string> UserTagSettingNames() {
     std::vector<std::string> names;
     for (int n = 1; n <= kUserTagCount; ++n) {
         names.push_back(Key("UserTag/Open", n));
@@ -118,7 +118,25 @@ void ReadUserTagSettings(ProfileStore& profile, Settings& settings) {
         names.push_back(Key("UserTag/Str", n));
     }
     Append(names, {"UserTag/Bar1", "UserTag/Bar2"});
-    ReadSettings(profile, settings, names);
+    return names;
+}
+
+void ReadUserTagSettings(ProfileStore& profile, Settings& settings) {
+    ReadSettings(profile, settings, UserTagSettingNames());
+}
+
+void WriteUserTagSettings(ProfileStore& profile, Settings& settings) {
+    for (const std::string& name : UserTagSettingNames()) {
+        const SettingKey& row = FindSetting(name);
+        if (row.type != SettingType::String) {
+            WriteSetting(profile, settings, row);
+            continue;
+        }
+        // The file holds one line per key: further lines of a value would
+        // become lines of the file of their own.
+        const std::string& value = row.stringField(settings);
+        profile.WriteProfileString(row.section, row.key, value.substr(0, value.find_first_of("\r\n")));
+    }
 }
 
 void ReadToolSettings(ProfileStore& profile, Settings& settings) {

@@ -38,6 +38,10 @@ void ReadDocumentSettings(ProfileStore& profile, Settings& settings, bool fileGi
 void ReadFtpSettings(ProfileStore& profile, Settings& settings, const std::string& documentFolder);
 // View initialisation: the user-defined tags.
 void ReadUserTagSettings(ProfileStore& profile, Settings& settings);
+// After the user-tag dialog: every slot (Open, End and Str of slots 1-20 in
+// turn), then Bar1 and Bar2. A value typed over several lines is stored with
+// its first line, the part a later start reads back.
+void WriteUserTagSettings(ProfileStore& profile, Settings& settings);
 // View initialisation: the external tools, with the first-run entry written
 // when isFirst is 0; then isFirst := 1 is written.
 void ReadToolSettings(ProfileStore& profile, Settings& settings);
@@ -59,5 +63,6 @@ std::vector<std::string> DocumentSettingNames(bool fileGiven);
 std::vector<std::string> CloseSettingNames();
 std::vector<std::string> OptionSettingNames();
 std::vector<std::string> ToolSettingNames();
+std::vector<std::string> UserTagSettingNames();
 
 } // namespace quiltmark

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "Automation.h"
 
@@ -73,6 +74,9 @@ AppSession::AppSession() : driverFolder_(ModuleFolder()) {
     CopyBinary("Nimbet.dll", "Nimbet.dll");
 }
 
+AppSession::AppSession(std::string folder)
+    : driverFolder_(ModuleFolder()), folder_(std::move(folder)), ownsFolder_(false) {}
+
 AppSession::~AppSession() {
     if (Running()) {
         Close(5000);
@@ -84,7 +88,8 @@ AppSession::~AppSession() {
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
     }
-    RemoveTree(folder_);
+    if (ownsFolder_)
+        RemoveTree(folder_);
 }
 
 bool AppSession::CopyBinary(const std::string& fromName, const std::string& toName) {

@@ -1,7 +1,7 @@
 // One run of the real Quiltmark.exe for the UI driver: a fresh folder holding
 // copies of the program and its library (so the settings file beside the
-// program starts absent), the process, and helpers that find its windows and
-// drive them with messages.
+// program starts absent), or a folder where the program already stands, the
+// process, and helpers that find its windows and drive them with messages.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,9 @@
 class AppSession {
   public:
     AppSession();
+    // Runs the program that already stands in folder (given with its trailing
+    // backslash), such as an unpacked release; the folder is left as it is.
+    explicit AppSession(std::string folder);
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
@@ -78,6 +81,7 @@ class AppSession {
   private:
     std::string driverFolder_;
     std::string folder_;
+    bool ownsFolder_ = true;
     PROCESS_INFORMATION process_{};
     HWND frame_ = nullptr;
 };

@@ -331,6 +331,18 @@ namespace {
 constexpr int kGeneralPageChecks[] = {IDC_OPT_MOST_FRONT,   IDC_OPT_MOST_BIG,    IDC_OPT_SMALL_TAG,
                                       IDC_OPT_SIDE_BY_SIDE, IDC_OPT_AUTO_BACKUP, IDC_OPT_NEW_HTML_FILE};
 
+// The palette of a colour button, once it is open.
+HWND WaitForPalette(const AppSession& app) {
+    HWND palette = nullptr;
+    WaitUntil([&] {
+        palette = FindWindowA("QuiltmarkColourPopup", nullptr);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(palette, &pid);
+        return palette && pid == GetProcessId(app.Process());
+    });
+    return palette;
+}
+
 // The options dialog's tab moved one page to the right, as the arrow key does.
 void NextPage(const AppSession& app, HWND options) {
     HWND tab = GetDlgItem(options, IDC_OPT_TAB);
@@ -366,12 +378,16 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
     EXPECT_TRUE(Checked(options, IDC_OPT_RULER));
     EXPECT_TRUE(Checked(options, IDC_OPT_LINE_NUMBERS));
 
-    // Page 1's defaults: default colours, clickable and wrap off, ruler and numbers on.
-    SetCheck(options, IDC_OPT_RULER, false);
-    SetCheck(options, IDC_OPT_HTTP, true);
-    Click(options, IDC_OPT_DEFAULTS);
-    EXPECT_TRUE(Checked(options, IDC_OPT_RULER));
-    EXPECT_FALSE(Checked(options, IDC_OPT_HTTP));
+    // The background's palette: from black (its first cell) up to the default
+    // box, accepted. The button then shows no colour; OK stores the default.
+    DWORD_PTR clicked = 0;
+    SendMessageTimeoutA(GetDlgItem(options, IDC_OPT_COLOUR_BACKGROUND), BM_CLICK, 0, 0, SMTO_NORMAL,
+                        kReplyTimeout, &clicked);
+    HWND palette = WaitForPalette(app);
+    ASSERT_NE(palette, nullptr);
+    app.PostKey(palette, VK_UP);
+    app.PostKey(palette, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(palette); }));
     SetCheck(options, IDC_OPT_WRAP, true);
     SetCheck(options, IDC_OPT_LINE_NUMBERS, false);
     SetCheck(options, IDC_OPT_MAIL, true);
@@ -459,12 +475,18 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
     options = WaitForDialog(app, "総合的なオプション");
     ASSERT_NE(options, nullptr);
     EXPECT_TRUE(Checked(options, IDC_OPT_WRAP));
-    SetCheck(options, IDC_OPT_WRAP, false);
+    // Page 1's defaults: clickable addresses and wrapping off, ruler and numbers on.
+    Click(options, IDC_OPT_DEFAULTS);
+    EXPECT_FALSE(Checked(options, IDC_OPT_WRAP));
+    EXPECT_FALSE(Checked(options, IDC_OPT_MAIL));
+    EXPECT_TRUE(Checked(options, IDC_OPT_LINE_NUMBERS));
+    EXPECT_TRUE(Checked(options, IDC_OPT_RULER));
     SetText(options, IDC_OPT_ASCII_LIST, "refused");
     Click(options, IDCANCEL);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
     ASSERT_TRUE(app.Flush());
     EXPECT_EQ(app.Ini("Option", "ChkRightReturn"), "1");
+    EXPECT_EQ(app.Ini("Option", "isClickable2"), "1");
     EXPECT_EQ(app.Ini("FTP_SendMode", "SendModeAscii"), ",txt,htm,");
     EXPECT_LT(app.Query(kQueryCaretColumn), 300);
 }
@@ -568,6 +590,7 @@ TEST(FrameAbout, ShowsTheLibraryStatusWithAndWithoutNkf) {
         app.PostCommand(ID_APP_ABOUT);
         HWND about = WaitForDialog(app, "Quiltmarkのﾊﾞｰｼﾞｮﾝ情報");
         ASSERT_NE(about, nullptr);
+        EXPECT_EQ(AppSession::TextOf(GetDlgItem(about, IDC_ABOUT_VERSION)), "Quiltmark Version 8.43");
         EXPECT_EQ(AppSession::TextOf(GetDlgItem(about, IDC_ABOUT_LIBRARY_STATUS)),
                   installed ? "NKF32.DLL\t" + version : std::string("NKF32.DLL\t未導入"));
         for (int id : {IDC_ABOUT_MAIL, IDC_ABOUT_PICTURE, IDC_ABOUT_LIBRARY_LINK1, IDC_ABOUT_LIBRARY_LINK2})
