@@ -43,6 +43,11 @@ enum Query : int {
     kQueryUserTagItems = 20,    // its number of items (the registration item included)
     kQueryUserTagItemId = 21,   // the command id of item lParam
     kQueryUserTagItemByte = 22, // byte (lParam & 0xFFFF) of the text of item (lParam >> 16), -1 past its end
+    // Documents
+    kQueryModified = 30,           // 1 when the document is modified (the full test, library included)
+    kQuerySaveCode = 31,           // File/isCodeMode as the view holds it
+    kQueryTitleCheckPending = 32,  // 1 while the title's marker still waits for the full modified test
+    kQueryChangeMicroseconds = 33, // how long the view's handling of the last text change took
 };
 
 // The argument of the menu queries: item `position` of top-level menu `menu`

@@ -52,6 +52,13 @@ CMainFrame::CMainFrame(HINSTANCE instance, App& app, ProfileStore& profile)
             if (findReplace_)
                 findReplace_->OpenReplace(Hwnd());
         });
+    // The save codes: Shift_JIS, EUC-JP, 7-bit JIS, UTF-8.
+    const int saveCodes[] = {ID_CODE_SJIS, ID_CODE_EUC, ID_CODE_JIS, ID_CODE_UTF8};
+    for (int code = 0; code < 4; ++code)
+        commands_.Add(saveCodes[code], "file.saveCode", [this, code] {
+            if (view_)
+                view_->SelectSaveCode(code);
+        });
     SetIdleMessageId(IDS_IDLE_MESSAGE);
 }
 
@@ -143,7 +150,7 @@ void CMainFrame::ShowTitleFor(UINT systemCommand) {
         return;
     }
     if (view_)
-        SetWindowTextA(Hwnd(), view_->WindowTitle(minimised_).c_str());
+        SetWindowTextA(Hwnd(), view_->TitleText(minimised_).c_str());
 }
 
 void CMainFrame::OnInitMenu(HMENU menu) {

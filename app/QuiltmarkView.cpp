@@ -5,12 +5,11 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "Automation.h"
-#include "DocumentText.h"
 #include "MainFrame.h"
+#include "MenuTexts.h"
 #include "PathRules.h"
 #include "PreviewFile.h"
 #include "RecentFiles.h"
@@ -22,19 +21,6 @@ namespace quiltmark {
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
-
-bool ReadFileBytes(const std::string& path, std::string& out) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        out.append(chunk, got);
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
 
 // The view's window class: a dialog class under a name test drivers can find.
 void RegisterViewClass(HINSTANCE instance) {
@@ -55,9 +41,12 @@ void RegisterViewClass(HINSTANCE instance) {
 CQuiltmarkView::CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet,
                                CMainFrame& frame, std::string programFolder)
     : FormView(instance, IDD_QUILTMARK_FORM), profile_(profile), frame_(frame), editorApi_(nimbet),
-      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)) {
+      host_(editorApi_, *this), inserter_(editorApi_), programFolder_(std::move(programFolder)),
+      insertionDialogs_(instance, frame.Hwnd()),
+      insertions_(*this, insertionDialogs_, settings_.aHrefFileDir, settings_.imgFileDir) {
     settings_.programFolder = programFolder_;
     AddCommands();
+    AddDocumentCommands();
 }
 
 CQuiltmarkView::~CQuiltmarkView() {
@@ -90,8 +79,11 @@ void CQuiltmarkView::InitialUpdate(const std::string& commandLineFile) {
     host_.Create(Hwnd(), profile_, settings_, mode_.twoPaneOn);
     SetUpTabs();
     CreateBrowser();
-    ReadDocumentSettings(profile_, settings_, !commandLineFile.empty());
-    LoadStartupDocument(commandLineFile);
+    // A start-up file named like the preview file is refused; the program
+    // then starts as without a file.
+    const std::string startupFile = RefusePreviewFile(commandLineFile) ? std::string() : commandLineFile;
+    ReadDocumentSettings(profile_, settings_, !startupFile.empty());
+    LoadStartupDocument(startupFile);
     NavigatePreview();
     AttachSplitters();
     ReadFtpSettings(profile_, settings_, documentFolder_);
@@ -132,58 +124,6 @@ void CQuiltmarkView::SetUpFtpControls() {
     CheckDlgButton(Hwnd(), IDC_MODE_AUTO, settings_.both != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void CQuiltmarkView::LoadStartupDocument(const std::string& commandLineFile) {
-    if (!commandLineFile.empty()) {
-        previewPath_ = PreviewFilePath(FolderOf(commandLineFile));
-        if (OpenDocumentFile(commandLineFile))
-            return;
-        // An unreadable file leaves an empty, unnamed document in its folder.
-        const std::string folder = FolderOf(commandLineFile);
-        documentFolder_ = !folder.empty() && PathIsDirectoryA(folder.c_str()) ? folder : programFolder_;
-    } else {
-        documentFolder_ = settings_.fileDir;
-        if (documentFolder_.empty() || !PathFileExistsA(documentFolder_.c_str()))
-            documentFolder_ = programFolder_;
-    }
-    currentPath_.clear();
-    previewPath_ = PreviewFilePath(documentFolder_);
-    SetDocument("", documentFolder_);
-}
-
-bool CQuiltmarkView::OpenDocumentFile(const std::string& path) {
-    AddRecentFile(settings_.recentFiles, path);
-    WriteSettings(
-        profile_, settings_,
-        {"File/RecentFile1", "File/RecentFile2", "File/RecentFile3", "File/RecentFile4", "File/RecentFile5"});
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        const std::string message = LoadResourceString(Instance(), IDS_OPEN_FAILED) + path;
-        MessageBoxA(frame_.Hwnd(), message.c_str(), LoadResourceString(Instance(), IDS_CAPTION_ERROR).c_str(),
-                    MB_OK | MB_ICONINFORMATION);
-        return false;
-    }
-    currentPath_ = path;
-    documentFolder_ = FolderOf(path);
-    previewPath_ = PreviewFilePath(documentFolder_);
-    SetDocument(TextFromFileBytes(bytes), path);
-    return true;
-}
-
-void CQuiltmarkView::SetDocument(const std::string& text, const std::string& path) {
-    host_.BookmarkSlots().Reset();
-    editorApi_.NimbetSetText(EditorHost::kEditorId, text.c_str());
-    shortTitle_ = FileNameOf(path);
-    if (shortTitle_.empty())
-        shortTitle_ = LoadResourceString(Instance(), IDS_NO_FILE_NAME);
-    fullTitle_ = path;
-    savedText_ = text;
-    SetFrameTitle(fullTitle_);
-    WritePreview();
-    NavigatePreview();
-    if (mode_.currentTab == kFtpTab && !mode_.twoPaneOn)
-        SelectTab(kSourceTab);
-}
-
 std::string CQuiltmarkView::EditorText() {
     const int length = editorApi_.NimbetGetTextLength(EditorHost::kEditorId);
     if (length < 0)
@@ -195,21 +135,21 @@ std::string CQuiltmarkView::EditorText() {
     return std::string(buffer.data());
 }
 
-bool CQuiltmarkView::IsModified() {
-    return EditorText() != savedText_;
-}
-
-// Until the document commands ask the user, a modified text is never replaced.
-bool CQuiltmarkView::CheckUnsavedChanges() {
-    return !IsModified();
-}
-
 void CQuiltmarkView::InsertTag(std::string start, std::string end) {
     const InsertionContext context{mode_.EditorActive(), settings_.chkSmallTag != 0};
     inserter_.InsertTag(std::move(start), std::move(end), context);
 }
 
 void CQuiltmarkView::SetFrameTitle(const std::string& title) {
+    // Every keystroke sets the title; a title that is already shown is not
+    // sent to the window system again.
+    const int length = GetWindowTextLengthA(frame_.Hwnd());
+    if (length == static_cast<int>(title.size())) {
+        std::string shown(static_cast<size_t>(length) + 1, '\0');
+        shown.resize(static_cast<size_t>(GetWindowTextA(frame_.Hwnd(), shown.data(), length + 1)));
+        if (shown == title)
+            return;
+    }
     SetWindowTextA(frame_.Hwnd(), title.c_str());
 }
 
@@ -288,6 +228,14 @@ bool CQuiltmarkView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case kShowPreviewReportMessage:
         ShowPendingPreviewReport();
+        return true;
+    case WM_TIMER:
+        if (wParam != kTitleCheckTimer)
+            return false;
+        RunTitleCheck();
+        return true;
+    case kTitleCheckResultMessage:
+        ApplyTitleCheck(static_cast<std::uint64_t>(wParam), lParam != 0);
         return true;
     default:
         return false;

@@ -11,30 +11,48 @@
 #include <shellapi.h>
 
 #include <array>
+#include <ctime>
+#include <optional>
+#include <cstdint>
+#include <functional>
 #include <string>
 
+#include "BackgroundModifiedCheck.h"
+#include "BackupSchedule.h"
+#include "CharacterCodes.h"
 #include "CommandTable.h"
+#include "DocumentFiles.h"
 #include "EditorHost.h"
 #include "FormView.h"
+#include "ModifiedTracker.h"
 #include "NimbetEditorApi.h"
+#include "NkfLibraryWin.h"
 #include "PreviewFile.h"
 #include "Settings.h"
 #include "Splitter.h"
+#include "StructuredInsertions.h"
 #include "TagInsertion.h"
 #include "ViewKeys.h"
 #include "ViewLayout.h"
 #include "ViewMode.h"
 #include "WebBrowser2.h"
+#include "Win32InsertionDialogs.h"
 
 namespace quiltmark {
 
 class CMainFrame;
 class ProfileStore;
 
-class CQuiltmarkView : public FormView, private EditorHostSite {
+class CQuiltmarkView : public FormView, private EditorHostSite, private InsertionSite {
   public:
     // Posted to itself: shows the message about a preview that could not be written.
     static constexpr UINT kShowPreviewReportMessage = WM_APP + 0x10;
+    // The timer that runs the full modified test for the title once the
+    // input has been handled.
+    static constexpr UINT_PTR kTitleCheckTimer = 0x7201;
+    // Posted by the background modified test: wParam = ticket, lParam = 1
+    // when modified.
+    static constexpr UINT kTitleCheckResultMessage = WM_APP + 0x11;
 
     CQuiltmarkView(HINSTANCE instance, ProfileStore& profile, NimbetBinding& nimbet, CMainFrame& frame,
                    std::string programFolder);
@@ -61,16 +79,24 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // The authoring commands' one way into the editor: start and end texts
     // around the selection, or one text in place of it, as one undoable step.
     void InsertTag(std::string start, std::string end);
-    // Asked before anything replaces the document: true when the caller may
-    // go on.
+    // ---- Documents (QuiltmarkViewDocuments.cpp, QuiltmarkViewCodes.cpp) ----
+    // Asked before anything replaces the document: when the document is
+    // modified the user chooses to save (go on only when the save succeeded),
+    // to discard (go on) or to cancel. True when the caller may go on.
     bool CheckUnsavedChanges();
+    // The editor text differs from the text last loaded or saved (compared
+    // through NKF32.DLL when it is there).
+    bool IsModified();
+    // The main window's title: the full title, or the short title while the
+    // window is minimised, with " *" when the document is modified.
+    std::string TitleText(bool minimised);
+    // The save-code commands of the frame: 0 Shift_JIS, 1 EUC-JP, 2 7-bit
+    // JIS, 3 UTF-8. Codes other than Shift_JIS need NKF32.DLL.
+    void SelectSaveCode(int code);
 
     // ---- Frame: what the main frame uses, and the option and tool dialogs
     //      (QuiltmarkViewFrame.cpp)
     EditorApi& Editor() { return editorApi_; }
-    // The window title: the full title, or the short one while minimised,
-    // followed by " *" while the text is modified.
-    std::string WindowTitle(bool minimised);
 
   private:
     void AddFrameCommands();
@@ -82,13 +108,34 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     // Start-up
     void SetUpTabs();
     void SetUpFtpControls();
-    void LoadStartupDocument(const std::string& commandLineFile);
-    bool OpenDocumentFile(const std::string& path);
-    void SetDocument(const std::string& text, const std::string& path);
     std::string EditorText();
     void SetFrameTitle(const std::string& title);
 
-    bool IsModified();
+    // Documents (QuiltmarkViewDocuments.cpp)
+    void AddDocumentCommands();
+    void LoadStartupDocument(const std::string& commandLineFile);
+    bool OpenDocumentFile(const std::string& path, bool forceConversion = false);
+    void SetDocument(const std::string& text, const std::string& path);
+    void NewDocument();
+    void OpenCommand(bool textAsHtml);
+    void OpenRecent(int slot);
+    bool RefusePreviewFile(const std::string& path);
+    bool Save();
+    bool SaveAs();
+    bool WriteDocument(const std::string& path, const std::string& text);
+    void MarkSaved(const std::string& text);
+    void StoreRecentFiles();
+    void ReportFileProblem(UINT headline, const std::string& path, const FileResult& result, UINT tail);
+    int Ask(UINT textId, UINT captionId, UINT buttons);
+
+    // Character codes and the text-change handling (QuiltmarkViewCodes.cpp)
+    void HandleTextChange();
+    void ReloadAsShiftJis();
+    void ShowCodeMessage(CodeMessage message);
+    void UpdateTitleMarker(const std::function<const std::string&()>& text);
+    void RunTitleCheck();
+    void ApplyTitleCheck(std::uint64_t ticket, bool modified);
+    void WriteBackup(const std::string& text, const LocalMinute& time);
 
     // Modes and layout (QuiltmarkViewModes.cpp)
     void AttachSplitters();
@@ -105,6 +152,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void WritePreview();
     void WritePreview(const std::string& text);
     void ReportPreviewFailure(const WriteFailure& failure);
+    void ReportWriteFailure(UINT headline, const std::string& path, const WriteFailure& failure, UINT tail);
     void ShowPendingPreviewReport();
     void NavigatePreview();
     void RefreshPreviewCommand();
@@ -134,6 +182,18 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     void OpenAddress(const char* address, UINT failureMessageId);
     LRESULT AnswerQuery(WPARAM query, LPARAM argument);
     LRESULT CopyEditorText(WPARAM size, LPARAM buffer);
+
+    // Insertion: font, link, image, table, list, date and colour-code
+    // commands and their dialogs (QuiltmarkViewInsertion.cpp)
+    void AddInsertionCommands();
+    bool EditorShowing() override;
+    bool SelectedText(std::string& text) override;
+    void Insert(std::string start, std::string end) override { InsertTag(std::move(start), std::move(end)); }
+    std::string DocumentFolder() override { return documentFolder_; }
+    bool FolderExists(const std::string& folder) override;
+    std::optional<PixelSize> PictureSize(const std::string& path, PictureProblem& problem) override;
+    void ShowPictureNote(PictureProblem problem, const std::string& path) override;
+    std::tm LocalTime() override;
 
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -178,6 +238,23 @@ class CQuiltmarkView : public FormView, private EditorHostSite {
     std::string fullTitle_;
     std::string shortTitle_;
     std::string savedText_;
+
+    // Insertion
+    Win32InsertionDialogs insertionDialogs_;
+    StructuredInsertions insertions_;
+    ModifiedTracker modified_;
+    BackupSchedule backups_;
+    NkfLibraryWin nkf_;
+    FailureNotice backupNotice_;
+    // Counts the changes of the text and of the saved text; a background
+    // answer counts only for the state it was asked about.
+    std::uint64_t changeTicket_ = 0;
+    int lastChangeMicroseconds_ = 0; // the last text-change handling, for benchmarks
+    bool titleCheckPending_ = false;
+    BackgroundModifiedCheck titleCheck_{nkf_, [this](std::uint64_t ticket, bool modified) {
+                                            PostMessageA(Hwnd(), kTitleCheckResultMessage,
+                                                         static_cast<WPARAM>(ticket), modified ? 1 : 0);
+                                        }};
 };
 
 } // namespace quiltmark

@@ -62,6 +62,7 @@ void CQuiltmarkView::AddCommands() {
         .Add(ID_HELP_TUTORIAL2, "help.tutorial2",
              [this] { OpenAddress(kReferenceAddress, IDS_BROWSER_FAILED); })
         .Add(ID_HELP_MAIL, "help.mail", [this] { OpenAddress(kMailAddress, IDS_MAILER_FAILED); });
+    AddInsertionCommands();
     AddAuthoringCommands();
     AddFrameCommands();
 }
@@ -78,13 +79,7 @@ void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
 void CQuiltmarkView::OnTextChanged(LPARAM barId, WPARAM distance) {
     // The editor and the splitter bars share this message; both run the
     // text-change handling, and a bar then moves the panes.
-    const std::string text = EditorText();
-    // The title shows " *" while the text differs from the one last loaded.
-    SetFrameTitle(text == savedText_ ? fullTitle_ : fullTitle_ + " *");
-    if (mode_.RefreshesOnEveryChange()) {
-        WritePreview(text);
-        browser_.Refresh();
-    }
+    HandleTextChange();
     if (barId == IDC_SPLIT_SIDE || barId == IDC_SPLIT_STACKED || barId == IDC_SPLIT_FTP)
         MovePanes(static_cast<int>(barId), static_cast<int>(static_cast<INT_PTR>(distance)));
 }
@@ -145,6 +140,14 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
     }
     case automation::kQueryPings:
         return pings_;
+    case automation::kQueryModified:
+        return IsModified() ? 1 : 0;
+    case automation::kQuerySaveCode:
+        return settings_.isCodeMode;
+    case automation::kQueryTitleCheckPending:
+        return titleCheckPending_ ? 1 : 0;
+    case automation::kQueryChangeMicroseconds:
+        return lastChangeMicroseconds_;
     default:
         return query >= automation::kQueryFindReplaceState && query <= automation::kQueryMenuItemText
                    ? AnswerFrameQuery(static_cast<int>(query), argument)

@@ -1,5 +1,5 @@
 // The view's side of the frame family: the options and external tools
-// commands, the window title the frame shows, and the frame's queries.
+// commands and the frame's queries.
 #include "QuiltmarkView.h"
 
 #include "Automation.h"
@@ -14,10 +14,6 @@ namespace quiltmark {
 void CQuiltmarkView::AddFrameCommands() {
     commands_.Add(ID_TOOLS_OPTIONS, "tools.options", [this] { OptionsCommand(); })
         .Add(ID_TOOLS_EXTERNAL, "tools.external", [this] { ToolsCommand(); });
-}
-
-std::string CQuiltmarkView::WindowTitle(bool minimised) {
-    return (minimised ? shortTitle_ : fullTitle_) + (IsModified() ? " *" : "");
 }
 
 void CQuiltmarkView::OptionsCommand() {

@@ -100,7 +100,7 @@ void CQuiltmarkView::OnDropFiles(HDROP drop) {
 // Opening a dropped file as the document, which also moves the preview to the
 // file's folder.
 void CQuiltmarkView::OpenDroppedFile(const std::string& path) {
-    if (!CheckUnsavedChanges())
+    if (!CheckUnsavedChanges() || RefusePreviewFile(path))
         return;
     DeletePreviewFile();
     OpenDocumentFile(path);

@@ -58,14 +58,21 @@ void CQuiltmarkView::WritePreview(const std::string& text) {
 }
 
 void CQuiltmarkView::ReportPreviewFailure(const WriteFailure& failure) {
+    ReportWriteFailure(IDS_PREVIEW_NOT_WRITTEN, previewPath_, failure, IDS_PREVIEW_TEXT_KEPT);
+}
+
+void CQuiltmarkView::ReportWriteFailure(UINT headline, const std::string& path, const WriteFailure& failure,
+                                        UINT tail) {
     // Writes happen inside the editor's change notification; the message is
     // shown once that has returned, so that no modal loop runs in the middle
     // of an edit.
     const bool posted = !pendingPreviewReport_.empty();
-    pendingPreviewReport_ = LoadResourceString(Instance(), IDS_PREVIEW_NOT_WRITTEN) + "\n\n" + previewPath_ +
-                            "\n" + LoadResourceString(Instance(), IDS_WRITE_REASON) +
-                            LoadResourceString(Instance(), ProblemText(ProblemOf(failure))) + "\n\n" +
-                            LoadResourceString(Instance(), IDS_PREVIEW_TEXT_KEPT);
+    if (posted)
+        pendingPreviewReport_ += "\n\n";
+    pendingPreviewReport_ += LoadResourceString(Instance(), headline) + "\n\n" + path + "\n" +
+                             LoadResourceString(Instance(), IDS_WRITE_REASON) +
+                             LoadResourceString(Instance(), ProblemText(ProblemOf(failure))) + "\n\n" +
+                             LoadResourceString(Instance(), tail);
     if (!posted)
         PostMessageA(Hwnd(), kShowPreviewReportMessage, 0, 0);
 }

@@ -27,10 +27,10 @@ class TagInserter {
     // the caret is left between them.
     void InsertTag(std::string start, std::string end, const InsertionContext& context);
 
-  private:
     // The selected text, or false when nothing is selected.
     bool SelectedText(std::string& selection);
 
+  private:
     EditorApi& editor_;
 };
 

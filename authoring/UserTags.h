@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Settings.h"
+#include "TagPair.h"
 
 namespace quiltmark {
 
@@ -20,11 +21,6 @@ constexpr int kUnassignedBar = kUserTagCount;
 constexpr bool IsUserTagSlot(int n) {
     return n >= 0 && n < kUserTagCount;
 }
-
-struct TagPair {
-    std::string start;
-    std::string end; // equal to start: the tag replaces the selection
-};
 
 // "<open>" and "</end>", or "<open>" twice for a tag without an end tag;
 // nothing for a free slot.

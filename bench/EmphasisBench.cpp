@@ -62,9 +62,9 @@ struct Document {
         int n = 0;
         for (LineRecord* line = buffer.first(); line; line = line->next, ++n) {
             if (n % kBlock == kCommentOpens)
-                line->openedHere[0] = 0;
+                line->openedHere.set(0, 0);
             if (n % kBlock == kCommentCloses)
-                line->closedHere[0] = 0;
+                line->closedHere.set(0, 0);
         }
         RecomputeCarryOverAll(buffer.first());
     }

@@ -58,7 +58,8 @@ class CountingSurface final : public Surface {
     void selection(const PixelRect&, int) override { ++calls; }
     int textWidth(const char*, int n, FontChoice) override { return n * kCharWidth; }
     int fontHeight(FontChoice) override { return 11; }
-    void present(int, int) override { ++calls; }
+    void present(const PixelRect&) override { ++calls; }
+    void clip(const PixelRect*) override { ++calls; }
     void windowLine(int, int, int, Color) override { ++calls; }
 };
 

@@ -32,7 +32,13 @@ add_test(NAME nimbet.exports
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
 add_wine_test(quiltmark.frame quiltmark_frame_ui.exe)
+
+# The window benchmarks on a small document, run once: they check their own
+# results, so a benchmark that stopped measuring the right thing fails here.
+add_wine_test(bench.window nimbet_window_bench.exe --mb 0.2 --reps 1 --chars 20)
+add_wine_test(bench.typing quiltmark_typing_bench.exe --mb 0.2 --reps 1 --chars 10)
 add_wine_test(app.driver app_driver.exe)
+add_wine_test(insertion.ui quiltmark_insertion_ui.exe)
 add_wine_test(authoring.ui quiltmark_authoring_ui.exe)
 
 # The release zip that scripts/build makes, unpacked and started as a user would.
@@ -41,3 +47,13 @@ add_test(NAME release.package
           ${CMAKE_SOURCE_DIR}/dist/Quiltmark-${QUILTMARK_VERSION}-win64.zip ${QUILTMARK_VERSION}
           ${CMAKE_BINARY_DIR}/release-check ${WINE_ENV} ${WINE_STATE} ${QUILTMARK_WIN_BIN}/quiltmark_release_ui.exe)
 set_tests_properties(release.package PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)
+
+# The documents driver, with the nkf command's outputs for the corpus made
+# first as a fixture of its own.
+add_test(NAME documents.oracle
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/make-nkf-oracle ${CMAKE_SOURCE_DIR}/tests/data/sjis-corpus.html
+          ${CMAKE_BINARY_DIR}/nkf-oracle)
+set_tests_properties(documents.oracle PROPERTIES FIXTURES_SETUP nkf_oracle)
+add_wine_test(documents.ui quiltmark_documents_ui.exe)
+set_tests_properties(documents.ui PROPERTIES FIXTURES_REQUIRED "wine;nkf_oracle"
+  ENVIRONMENT QM_NKF_ORACLE=${CMAKE_BINARY_DIR}/nkf-oracle)

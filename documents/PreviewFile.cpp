@@ -7,21 +7,32 @@
 
 namespace quiltmark {
 
-std::string PreviewFilePath(const std::string& documentFolder) { return documentFolder + kPreviewFileName; }
+std::string PreviewFilePath(const std::string& documentFolder) {
+    return documentFolder + kPreviewFileName;
+}
 
 std::string TextModeBytes(const char* editorText) {
     std::string out;
     if (!editorText)
         return out;
+    // Making every CR LF a LF and writing every LF as CR LF leaves CR LF as
+    // it was and puts a CR before every other LF; everything else is copied
+    // in runs.
     const size_t length = std::strlen(editorText);
     out.reserve(length + length / 16);
-    for (size_t i = 0; i < length; ++i) {
-        const char c = editorText[i];
-        if (c == '\r' && editorText[i + 1] == '\n')
-            continue; // CR LF becomes LF, which is written as CR LF below
-        if (c == '\n')
+    const char* const end = editorText + length;
+    const char* run = editorText;
+    while (run < end) {
+        const auto* lf = static_cast<const char*>(std::memchr(run, '\n', static_cast<size_t>(end - run)));
+        if (!lf) {
+            out.append(run, end);
+            break;
+        }
+        out.append(run, lf);
+        if (lf == editorText || lf[-1] != '\r')
             out += '\r';
-        out += c;
+        out += '\n';
+        run = lf + 1;
     }
     return out;
 }

@@ -38,7 +38,7 @@ WriteFailure WriteTextFile(const std::string& path, const char* editorText);
 // writing starts to fail (or fails for another path), not again on every
 // keystroke while it keeps failing, and again after a success.
 class FailureNotice {
-public:
+  public:
     // Call after every write; true when this failure should be reported now.
     bool shouldReport(const std::string& path, const WriteFailure& result) {
         if (!result.failed()) {
@@ -51,7 +51,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::string reportedPath_;
 };
 

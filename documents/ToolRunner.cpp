@@ -9,8 +9,8 @@ namespace quiltmark {
 
 bool RunTool(HWND owner, const std::string& program, bool isBrowser, const std::string& previewPath) {
     const std::string address = isBrowser ? BrowserAddress(previewPath) : std::string();
-    const HINSTANCE result = ShellExecuteA(owner, nullptr, program.c_str(), isBrowser ? address.c_str() : nullptr,
-                                           nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteA(owner, nullptr, program.c_str(),
+                                           isBrowser ? address.c_str() : nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

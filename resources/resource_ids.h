@@ -7,7 +7,9 @@
 //   30980, 30981   the split-bar cursors (numbers of the classic framework)
 //   1000 - 1099    control ids on dialogs and on the form view
 //   7000 - 7099    message texts of the program (string table)
+//   7500 - 7599    texts of the insertion dialogs and structured insertions
 //   7100 - 7199    message texts of the authoring commands
+//   7200 - 7299    message texts of the documents and character codes
 //   32771 - 33025  the program's own menu and toolbar commands
 //   50000 - 50110  user-defined tags and bookmarks
 //   57344 - 59999  framework commands, strings and status-bar indicators
@@ -151,6 +153,54 @@
 #define IDC_ABOUT_VERSION           1040
 #define IDC_ABOUT_LIBRARY_LINK1     1051  // the recommended download page
 #define IDC_ABOUT_LIBRARY_LINK2     1053
+// ---- Insertion: colour picker, insertion dialogs, structured insertions ----
+#define IDD_LINKIMAGE         151   // link and image dialog
+#define IDD_TABLE             153
+#define IDD_FONTTAG           156
+#define IDD_COLORCODE         159
+// Link and image dialog (151)
+#define IDC_LINK_ADDRESS      1001
+#define IDC_LINK_BROWSE       1005
+#define IDC_LINK_TITLE        1006
+#define IDC_LINK_TARGET       1009
+#define IDC_LINK_SAMPLE       1034
+#define IDC_LINK_TITLE_LABEL  1035
+#define IDC_LINK_ADDRESS_LABEL 1036 // the alternative text's label in image mode
+#define IDC_LINK_TARGET_LABEL 1037
+// Table dialog (153)
+#define IDC_TABLE_ROWS        1001
+#define IDC_TABLE_COLUMNS     1006
+#define IDC_TABLE_ROWS_SPIN   1039
+#define IDC_TABLE_COLUMNS_SPIN 1040
+// Font dialog (156)
+#define IDC_FONT_COLOUR_NOTE  1007
+#define IDC_FONT_FACE         1009
+#define IDC_FONT_SIZE         1010
+#define IDC_FONT_COLOUR       1014
+// Colour-code dialog (159)
+#define IDC_CODE_RED          1001
+#define IDC_CODE_PICKER       1005
+#define IDC_CODE_GREEN        1006
+#define IDC_CODE_BLUE         1013
+#define IDC_CODE_HEX          1017
+#define IDC_CODE_RGB_TEXT     1034
+#define IDC_CODE_HEX_TEXT     1036
+// Texts (7500 - 7599)
+#define IDS_LINK_DIALOG_TITLE 7500
+#define IDS_IMAGE_DIALOG_TITLE 7501
+#define IDS_LINK_SAMPLE       7502
+#define IDS_IMAGE_SAMPLE      7503
+#define IDS_LINK_ADDRESS_LABEL 7504
+#define IDS_IMAGE_ALT_LABEL   7505
+#define IDS_LINK_TITLE_LABEL  7506
+#define IDS_LINK_TARGET_LABEL 7507
+#define IDS_LINK_FILTER       7508
+#define IDS_IMAGE_FILTER      7509
+#define IDS_FONT_NO_COLOUR    7510
+#define IDS_FONT_NO_COLOUR_NOTE 7511
+#define IDS_TABLE_TOO_LARGE   7512
+#define IDS_PICTURE_NOT_FOUND 7513
+#define IDS_PICTURE_NOT_READ  7514
 // ---- Authoring: the user-tag dialog (155) and its texts ----------------------
 #define IDC_USERTAG_START     1001  // start tag, between "<" and ">"
 #define IDC_USERTAG_DELETE    1005  // "データを削除して更新"
@@ -170,6 +220,39 @@
 #define IDS_USERTAG_ADDED_CAPTION      7106
 #define IDS_USERTAG_REGISTERED_CAPTION 7107
 #define IDS_USERTAG_DELETED_CAPTION    7108
+// ---- Documents and character codes: message texts ------------------------
+#define IDS_UNSAVED_PROMPT          7200
+#define IDS_CAPTION_CAUTION         7201
+#define IDS_EDIT_FILE_REFUSED       7202
+#define IDS_CONVERT_QUESTION        7203
+#define IDS_CAPTION_CONVERT         7204
+#define IDS_RECENT_MISSING          7205
+#define IDS_CAPTION_OPEN_FAILED     7206
+#define IDS_FOLDER_PROMPT           7207
+#define IDS_FILTER_OPEN             7208
+#define IDS_FILTER_TEXT             7209
+#define IDS_FILTER_SAVE             7210
+#define IDS_NEW_PAGE_NAME           7211
+#define IDS_NKF_MISSING             7212
+#define IDS_NKF_EXTENDED_NEEDED     7213
+#define IDS_NKF_CODE_NEEDS_LIBRARY  7214
+#define IDS_NKF_UTF8_NEEDS_LIBRARY  7215
+#define IDS_NKF_SAVED_UNCONVERTED   7216
+#define IDS_CAPTION_DOWNLOAD        7217
+#define IDS_CAPTION_AFTERWARDS      7218
+#define IDS_SAVE_FAILED             7220
+#define IDS_SAVE_ORIGINAL_KEPT      7221
+#define IDS_READ_FAILED_KEPT        7222
+#define IDS_READ_HOLDS_NUL          7223
+#define IDS_FILE_READ_ONLY          7224
+#define IDS_FILE_IS_FOLDER          7225
+#define IDS_FILE_IN_USE             7226
+#define IDS_FILE_NOT_FOUND          7227
+#define IDS_FILE_TOO_LARGE          7228
+#define IDS_FILE_OTHER              7229
+#define IDS_BACKUP_NOT_WRITTEN      7230
+#define IDS_BACKUP_TEXT_KEPT        7231
+#define IDS_ERROR_NUMBER            7232
 
 // ---- Program commands -----------------------------------------------------
 #define ID_FORMAT_BOLD              32771

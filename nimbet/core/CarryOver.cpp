@@ -13,20 +13,16 @@ struct RuleStack {
     int items[kCarrySlots];
     int depth = 0;
 
-    void loadFrom(const int (&slots)[kCarrySlots]) noexcept {
+    void loadFrom(const CarrySlots& slots) noexcept {
         depth = 0;
         for (int k = 0; k < kCarrySlots && slots[k] >= 0; ++k)
             items[depth++] = slots[k];
     }
-    void storeTo(int (&slots)[kCarrySlots]) const noexcept {
-        for (int k = 0; k < kCarrySlots; ++k)
-            slots[k] = k < depth ? items[k] : -1;
-    }
-    bool sameAs(const int (&slots)[kCarrySlots]) const noexcept {
-        for (int k = 0; k < kCarrySlots; ++k)
-            if (slots[k] != (k < depth ? items[k] : -1))
-                return false;
-        return true;
+    CarrySlots slots() const noexcept {
+        CarrySlots out;
+        for (int k = 0; k < depth; ++k)
+            out.set(k, items[k]);
+        return out;
     }
     // closedHere lists rules that were open when the line began and end in it;
     // openedHere lists rules that begin in it and are still open at its end.
@@ -53,9 +49,10 @@ void RecomputeCarryOver(LineRecord* from) noexcept {
     stack.loadFrom(from->openAtStart);
     stack.applyLine(*from);
     for (LineRecord* line = from->next; line; line = line->next) {
-        if (stack.sameAs(line->openAtStart))
+        const CarrySlots state = stack.slots();
+        if (state == line->openAtStart)
             return; // everything below already agrees
-        stack.storeTo(line->openAtStart);
+        line->openAtStart = state;
         stack.applyLine(*line);
     }
 }
@@ -63,7 +60,7 @@ void RecomputeCarryOver(LineRecord* from) noexcept {
 void RecomputeCarryOverAll(LineRecord* first) noexcept {
     RuleStack stack;
     for (LineRecord* line = first; line; line = line->next) {
-        stack.storeTo(line->openAtStart);
+        line->openAtStart = stack.slots();
         stack.applyLine(*line);
     }
 }

@@ -27,9 +27,13 @@ DropEffect DragDropSession::dragOver(int x, int y, bool offersText, bool ctrl, A
     return effectFor(offersText, ctrl, allowed);
 }
 
+bool DragDropSession::dropsOntoItself() const noexcept {
+    return selfDrag_ && editor_.insideSelection(editor_.caretPlace());
+}
+
 DropEffect DragDropSession::dropEffect(bool offersText, bool ctrl, AllowedEffects allowed) const {
-    if (selfDrag_ && editor_.insideSelection(editor_.caretPlace()))
-        return DropEffect::None; // dropped onto itself
+    if (dropsOntoItself())
+        return DropEffect::None;
     return effectFor(offersText, ctrl, allowed);
 }
 

@@ -20,12 +20,14 @@ struct AllowedEffects {
 enum class DragOutcome { Dropped, Cancelled, Failed };
 
 class DragDropSession {
-public:
+  public:
     DragDropSession(Editor& editor, EditorEvents& events) noexcept : editor_(editor), events_(events) {}
 
     // A drag hovers at client point (x, y): over the text the caret follows
     // it. Returns the effect a drop would have.
     DropEffect dragOver(int x, int y, bool offersText, bool ctrl, AllowedEffects allowed);
+    // A selection of this control dropped onto itself: nothing happens.
+    bool dropsOntoItself() const noexcept;
     // The effect of dropping now at the caret; none when the drop would
     // change nothing (also a selection dropped onto itself).
     DropEffect dropEffect(bool offersText, bool ctrl, AllowedEffects allowed) const;
@@ -42,7 +44,7 @@ public:
     // A drag out may offer a move only when the text can be changed.
     AllowedEffects dragOutEffects() const noexcept { return {true, editor_.writeEnabled()}; }
 
-private:
+  private:
     DropEffect effectFor(bool offersText, bool ctrl, AllowedEffects allowed) const;
 
     Editor& editor_;

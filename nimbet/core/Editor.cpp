@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "CarryOver.h"
+#include "TextScan.h"
+
 namespace nimbet {
 
 Editor::Editor(EditorEvents& events) : events_(events) {
@@ -28,11 +31,16 @@ NimbetResult Editor::setText(const char* text) {
     if (!buffer_.reset())
         return NIMBET_NOMEMORY;
     resetForLoad();
-    const auto outcome = buffer_.insertText(1, 0, text, std::strlen(text), true);
+    const size_t length = TextLength(text);
+    LineResult result = buffer_.load(text, length);
+    if (result == LineResult::Refused) // no block for the whole text: line by line, as far as it goes
+        result = buffer_.insertText(1, 0, text, length, true).result;
+    RecomputeCarryOver(buffer_.first());
+    changed();
     if (metrics_.wrap)
         refreshAllRows();
     events_.repaint(Repaint::Full);
-    return outcome.result == LineResult::Ok ? NIMBET_OK : NIMBET_NOMEMORY;
+    return result == LineResult::Ok ? NIMBET_OK : NIMBET_NOMEMORY;
 }
 
 NimbetResult Editor::getText(char* out, int lineCode) const {
@@ -63,7 +71,7 @@ int Editor::setMark(int line, int mark) noexcept {
 
 int Editor::getMark(int line) const noexcept {
     const LineRecord* record = buffer_.lineAt(line);
-    return record ? record->mark : NIMBET_BADARG;
+    return record ? static_cast<int>(record->mark) : static_cast<int>(NIMBET_BADARG);
 }
 
 NimbetResult Editor::setMetric(int kind, int value) {

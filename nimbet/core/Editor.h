@@ -65,7 +65,7 @@ public:
     NimbetResult setText(const char* text);
     int lineCount() const noexcept { return buffer_.lineCount(); }
     int lineCode() const noexcept { return buffer_.lineCode(); }
-    // Walks every line: for the exports, not for per-edit work.
+    // Walks every line after a change: for the exports, not for per-edit work.
     long long textLength() const noexcept { return buffer_.textLength(); }
     NimbetResult getText(char* out, int lineCode) const;
     const char* lineData(int line) const noexcept;

@@ -13,7 +13,7 @@ enum class Repaint {
 };
 
 class EditorEvents {
-public:
+  public:
     virtual ~EditorEvents() = default;
     // Sends `message` with `code` to the parent and returns when it was handled.
     virtual void notify(NimbetNotify message, int code) = 0;
@@ -25,13 +25,14 @@ public:
         (void)last;
         repaint(Repaint::Full);
     }
-    // Dispatches one pending window message, if any.
+    // Offered now and then during a long change: the window may dispatch one
+    // pending message (it does so once per interval of work, not every time).
     virtual void pumpOneMessage() = 0;
 };
 
 // Events that go nowhere: used by tools and tests that need no window.
 class NoEvents final : public EditorEvents {
-public:
+  public:
     void notify(NimbetNotify, int) override {}
     void repaint(Repaint) override {}
     void pumpOneMessage() override {}

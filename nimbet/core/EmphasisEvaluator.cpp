@@ -12,21 +12,24 @@ namespace nimbet {
 
 namespace {
 
-// Puts `rule` into the first empty slot; nothing happens when all are taken.
-void AddToSlots(int (&slots)[kCarrySlots], int rule) noexcept {
-    for (int& slot : slots)
-        if (slot < 0) {
-            slot = rule;
+// Puts `value` into the first empty slot; nothing happens when all are taken.
+void AddToSlots(CarrySlots& slots, int value) noexcept {
+    for (int k = 0; k < kCarrySlots; ++k)
+        if (slots[k] < 0) {
+            slots.set(k, value);
             return;
         }
 }
 
-bool InSlots(const int (&slots)[kCarrySlots], int rule) noexcept {
-    return std::find(std::begin(slots), std::end(slots), rule) != std::end(slots);
+bool InSlots(const CarrySlots& slots, int value) noexcept {
+    for (int k = 0; k < kCarrySlots; ++k)
+        if (slots[k] == value)
+            return true;
+    return false;
 }
 
 // The most recent (last filled) slot, or -1 when all are empty.
-int LastFilledSlot(const int (&slots)[kCarrySlots]) noexcept {
+int LastFilledSlot(const CarrySlots& slots) noexcept {
     int last = -1;
     for (int k = 0; k < kCarrySlots; ++k)
         if (slots[k] >= 0)
@@ -41,23 +44,20 @@ bool IsFullWidthSpace(const char* p) noexcept {
 } // namespace
 
 EmphasisEvaluator::EmphasisEvaluator(const EmphasisTable& rules, LineRecord& line) noexcept
-    : rules_(rules), line_(line), text_(line.text ? line.text : ""), length_(line.text ? line.length : 0) {
+    : rules_(rules), line_(line), text_(line.text ? line.text : ""), length_(line.text ? line.length : 0),
+      savedOpened_(line.openedHere), savedClosed_(line.closedHere) {
     for (int k = 0; k < kCarrySlots; ++k) {
-        const int rule = line.openAtStart[k];
-        // Only multi-line rules are carried; a slot naming anything else is stale.
-        if (rule >= 0 && rule < rules_.count() && rules_[rule].type == kRuleMultiLine &&
-            depth_ < kMaxEmphasisDepth)
+        // Only multi-line rules are carried; a slot naming none is stale.
+        const int rule = rules_.multiLineRule(line.openAtStart[k]);
+        if (rule >= 0 && depth_ < kMaxEmphasisDepth)
             stack_[depth_++] = Open{rule, 0, -1};
-        savedOpened_[k] = line.openedHere[k];
-        savedClosed_[k] = line.closedHere[k];
-        line.openedHere[k] = -1;
-        line.closedHere[k] = -1;
     }
+    line.openedHere.clear();
+    line.closedHere.clear();
 }
 
 bool EmphasisEvaluator::carryChanged() const noexcept {
-    return !std::equal(std::begin(savedOpened_), std::end(savedOpened_), std::begin(line_.openedHere)) ||
-           !std::equal(std::begin(savedClosed_), std::end(savedClosed_), std::begin(line_.closedHere));
+    return !(savedOpened_ == line_.openedHere) || !(savedClosed_ == line_.closedHere);
 }
 
 int EmphasisEvaluator::classAt(int i) const noexcept {
@@ -119,8 +119,8 @@ void EmphasisEvaluator::begin(int r, int i) noexcept {
     if (rule.type == kRuleWord)
         open.endsAt = i + static_cast<int>(rule.begin.size());
     stack_[depth_++] = open;
-    if (rule.type == kRuleMultiLine && !InSlots(line_.openedHere, r))
-        AddToSlots(line_.openedHere, r);
+    if (rule.type == kRuleMultiLine && !InSlots(line_.openedHere, rules_.multiLinePlace(r)))
+        AddToSlots(line_.openedHere, rules_.multiLinePlace(r));
 }
 
 void EmphasisEvaluator::end(int i) noexcept {
@@ -130,11 +130,12 @@ void EmphasisEvaluator::end(int i) noexcept {
     if (rule.type != kRuleMultiLine)
         return;
     // Opened and closed within this line: the line leaves no trace of it.
+    const int place = rules_.multiLinePlace(top.rule);
     const int last = LastFilledSlot(line_.openedHere);
-    if (last >= 0 && line_.openedHere[last] == top.rule)
-        line_.openedHere[last] = -1;
+    if (last >= 0 && line_.openedHere[last] == place)
+        line_.openedHere.set(last, -1);
     else
-        AddToSlots(line_.closedHere, top.rule);
+        AddToSlots(line_.closedHere, place);
 }
 
 void EmphasisEvaluator::tryRulesAt(int i) noexcept {

@@ -56,8 +56,8 @@ class EmphasisEvaluator {
     int depth_ = 0;
     int previousStart_ = -1;       // start of the previous character; -1 at the line start
     int previousClass_ = kNoClass; // equals no class at the line start
-    int savedOpened_[kCarrySlots];
-    int savedClosed_[kCarrySlots];
+    CarrySlots savedOpened_;
+    CarrySlots savedClosed_;
 };
 
 } // namespace nimbet

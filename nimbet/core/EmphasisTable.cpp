@@ -75,7 +75,7 @@ NimbetResult EmphasisTable::add(const char* begin, const char* end, int type, Co
     }
     const EmphasisRule& added = rules_.back();
     if (added.type == kRuleMultiLine)
-        ++multiLineCount_;
+        multiLineRules_[static_cast<size_t>(multiLineCount_++)] = count() - 1;
     if (added.permit != 0)
         ++permittingCount_;
     if (!added.begin.empty()) {

@@ -81,14 +81,27 @@ class EmphasisTable {
         return (bold ? kFlagBold : 0u) | (onlyWord ? kFlagBoundaryClass : 0u);
     }
 
-    // Removes every rule. The lines' carry-over slots refer to rule numbers, so
-    // the caller clears them too (see Emphasis::reset).
+    // Removes every rule. The lines' carry-over slots refer to the multi-line
+    // rules, so the caller clears them too (see Emphasis::reset).
     void clear() noexcept;
 
     int count() const noexcept { return static_cast<int>(rules_.size()); }
     int multiLineCount() const noexcept { return multiLineCount_; }
     int permittingCount() const noexcept { return permittingCount_; }
     const EmphasisRule& operator[](int index) const noexcept { return rules_[static_cast<size_t>(index)]; }
+
+    // Lines record multi-line rules by their place among the multi-line
+    // rules (0 for the first registered, ...): the place of rule `index`, and
+    // the rule at a place; -1 when there is none.
+    int multiLinePlace(int index) const noexcept {
+        for (int k = 0; k < multiLineCount_; ++k)
+            if (multiLineRules_[static_cast<size_t>(k)] == index)
+                return k;
+        return -1;
+    }
+    int multiLineRule(int place) const noexcept {
+        return place >= 0 && place < multiLineCount_ ? multiLineRules_[static_cast<size_t>(place)] : -1;
+    }
 
     // False when no begin string can start with byte c (a quick filter for the
     // evaluation, which tries every rule at every character otherwise).
@@ -97,6 +110,7 @@ class EmphasisTable {
   private:
     std::vector<EmphasisRule> rules_;
     int multiLineCount_ = 0;
+    std::array<int, kMaxMultiLineRules> multiLineRules_{}; // their indexes, in registration order
     int permittingCount_ = 0;
     std::array<bool, 256> beginBytes_{};
 };

@@ -1,7 +1,9 @@
 // Primitive operations on one line. Lines are kept at their exact size: the
-// block is reallocated on every change.
+// block is reallocated on every change. A line whose bytes lie in the block of
+// a loaded text gets a block of its own when it grows.
 #include "LineRecord.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -12,21 +14,52 @@ namespace nimbet {
 
 namespace {
 char kEmpty[1] = {0};
+std::atomic<unsigned long long> g_lineChanges{0};
 
 // Allocates a block for `length` bytes plus the NUL.
-char* AllocateText(int length) noexcept { return static_cast<char*>(std::malloc(static_cast<size_t>(length) + 1)); }
+char* AllocateText(int length) noexcept {
+    return static_cast<char*>(std::malloc(static_cast<size_t>(length) + 1));
+}
 } // namespace
 
-LineRecord::LineRecord() noexcept { ClearCarrySlots(*this); }
+unsigned long long LineChanges() noexcept {
+    return g_lineChanges.load(std::memory_order_relaxed);
+}
 
-LineRecord::~LineRecord() { std::free(text); }
+void NoteLineChange() noexcept {
+    g_lineChanges.fetch_add(1, std::memory_order_relaxed);
+}
+
+LineRecord::~LineRecord() {
+    if (!(storage & kSharedText))
+        std::free(text);
+}
 
 void ClearCarrySlots(LineRecord& line) noexcept {
-    for (int k = 0; k < kCarrySlots; ++k) {
-        line.openAtStart[k] = -1;
-        line.openedHere[k] = -1;
-        line.closedHere[k] = -1;
-    }
+    line.openAtStart.clear();
+    line.openedHere.clear();
+    line.closedHere.clear();
+}
+
+RecordBlock* BlockOf(const LineRecord* line) noexcept {
+    if (!line || !(line->storage & kPooledRecord))
+        return nullptr;
+    const auto address = reinterpret_cast<std::uintptr_t>(line);
+    return reinterpret_cast<RecordBlock*>(address & ~static_cast<std::uintptr_t>(kRecordBlockBytes - 1));
+}
+
+void NoteBlockChange(const LineRecord* line) noexcept {
+    if (RecordBlock* block = BlockOf(line))
+        block->changed = true;
+}
+
+void DestroyLine(LineRecord* line) noexcept {
+    if (!line)
+        return;
+    if (line->storage & kPooledRecord)
+        line->~LineRecord(); // the buffer frees the block
+    else
+        delete line;
 }
 
 LineRecord* CreateLine(const char* bytes, int n) noexcept {
@@ -55,12 +88,23 @@ LineResult InsertBytes(LineRecord& line, const char* bytes, int index, int n) no
         n = static_cast<int>(std::strlen(bytes));
     if (n == 0)
         return LineResult::Ok;
+    NoteLineChange();
+    NoteBlockChange(&line);
     const long long newLength = static_cast<long long>(line.length) + n;
     if (newLength > 0x7FFFFFF0LL)
         return LineResult::NoMemory;
-    char* grown = static_cast<char*>(std::realloc(line.text, static_cast<size_t>(newLength) + 1));
-    if (!grown)
-        return LineResult::NoMemory;
+    char* grown;
+    if (line.storage & kSharedText) {
+        grown = AllocateText(static_cast<int>(newLength));
+        if (!grown)
+            return LineResult::NoMemory;
+        std::memcpy(grown, line.text, static_cast<size_t>(line.length) + 1);
+        line.storage &= static_cast<std::uint8_t>(~(kSharedText | kLoadedCrLf));
+    } else {
+        grown = static_cast<char*>(std::realloc(line.text, static_cast<size_t>(newLength) + 1));
+        if (!grown)
+            return LineResult::NoMemory;
+    }
     std::memmove(grown + index + n, grown + index, static_cast<size_t>(line.length - index) + 1);
     std::memcpy(grown + index, bytes, static_cast<size_t>(n));
     line.text = grown;
@@ -71,8 +115,13 @@ LineResult InsertBytes(LineRecord& line, const char* bytes, int index, int n) no
 LineResult DeleteBytes(LineRecord& line, int index, int n) noexcept {
     if (index < 0 || n < 0 || static_cast<long long>(index) + n > line.length)
         return LineResult::Refused;
+    NoteLineChange();
+    NoteBlockChange(&line);
     std::memmove(line.text + index, line.text + index + n, static_cast<size_t>(line.length - index - n) + 1);
     line.length -= n;
+    line.storage &= static_cast<std::uint8_t>(~kLoadedCrLf);
+    if (line.storage & kSharedText)
+        return LineResult::Ok; // shorter in place; the block belongs to the buffer
     if (char* shrunk = static_cast<char*>(std::realloc(line.text, static_cast<size_t>(line.length) + 1)))
         line.text = shrunk; // a failed shrink keeps the larger block, which is still valid
     return LineResult::Ok;

@@ -16,6 +16,7 @@ struct NumberRow {
     int y = 0;
     int row = 0;  // the number shown: the line number, or the display row when wrapping
     int mark = 0; // the mark of the row's line
+    bool operator==(const NumberRow&) const = default;
 };
 
 class MarginPainter {

@@ -22,8 +22,9 @@ class RowIndex {
 
     // Structural changes, reported by the text buffer as they happen.
     void lineInserted(int number, const LineRecord& fresh) noexcept; // `fresh` is now line `number`
-    void lineRemoved(int number, const LineRecord& gone) noexcept;   // before it is freed
-    void rowsChanged(int number, int delta) noexcept;                // line `number` grew by `delta` rows
+    void lineAppended(const LineRecord& fresh) noexcept { total_ += fresh.rows; } // after the last line
+    void lineRemoved(int number, const LineRecord& gone) noexcept;                // before it is freed
+    void rowsChanged(int number, int delta) noexcept; // line `number` grew by `delta` rows
 
     int totalRows() const noexcept { return total_; }
 

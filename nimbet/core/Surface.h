@@ -46,14 +46,17 @@ class Surface {
     // operation `rop` (a ROP2 code; 7 = XOR inverts).
     virtual void selection(const PixelRect& rect, int rop) = 0;
 
+    // Limits the drawing to `rect` until clip(nullptr).
+    virtual void clip(const PixelRect* rect) = 0;
+
     // Width in pixels of n bytes in a font, and a font's height (that of "i").
     virtual int textWidth(const char* bytes, int n, FontChoice font) = 0;
     virtual int fontHeight(FontChoice font) = 0;
 
     // ---- The window
 
-    // Copies the back buffer's top-left width x height pixels to the window.
-    virtual void present(int width, int height) = 0;
+    // Copies one rectangle of the back buffer to the same place on the window.
+    virtual void present(const PixelRect& rect) = 0;
     // A solid horizontal line drawn on the window itself, over the copy.
     virtual void windowLine(int x1, int x2, int y, Color color) = 0;
 };

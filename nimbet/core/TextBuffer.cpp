@@ -7,21 +7,19 @@
 #include <new>
 
 #include "CarryOver.h"
+#include "TextScan.h"
 
 namespace nimbet {
 
 LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept {
-    for (size_t i = from; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\n')
-            return {i, BreakKind::Lf, 1};
-        if (c == '\r') {
-            if (i + 1 < n && text[i + 1] == '\n')
-                return {i, BreakKind::CrLf, 2};
-            return {i, BreakKind::Cr, 1};
-        }
-    }
-    return {n, BreakKind::None, 0};
+    const size_t i = FindBreakByte(text, from, n);
+    if (i == n)
+        return {n, BreakKind::None, 0};
+    if (text[i] == '\n')
+        return {i, BreakKind::Lf, 1};
+    if (i + 1 < n && text[i + 1] == '\n')
+        return {i, BreakKind::CrLf, 2};
+    return {i, BreakKind::Cr, 1};
 }
 
 TextBuffer::TextBuffer() {
@@ -32,18 +30,116 @@ TextBuffer::TextBuffer() {
     rowIndex_.reset(first_);
 }
 
-TextBuffer::~TextBuffer() { freeAll(); }
+TextBuffer::~TextBuffer() {
+    freeAll();
+}
 
 void TextBuffer::freeAll() noexcept {
     LineRecord* line = first_;
     while (line) {
         LineRecord* next = line->next;
-        delete line;
+        DestroyLine(line);
         line = next;
     }
+    for (void* block : blocks_)
+        std::free(block);
+    blocks_.clear();
+    for (RecordBlock* block : recordBlocks_)
+        ::operator delete(block, std::align_val_t{kRecordBlockBytes});
+    recordBlocks_.clear();
     first_ = last_ = nullptr;
     count_ = 0;
     rememberLookup(0, nullptr);
+    NoteLineChange();
+}
+
+bool TextBuffer::keepBlock(void* block) noexcept {
+    try {
+        blocks_.push_back(block);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+LineRecord* TextBuffer::pooledLine() noexcept {
+    RecordBlock* block = recordBlocks_.empty() ? nullptr : recordBlocks_.back();
+    if (!block || block->count == RecordBlock::kCapacity) {
+        void* memory = ::operator new(kRecordBlockBytes, std::align_val_t{kRecordBlockBytes}, std::nothrow);
+        if (!memory)
+            return nullptr;
+        block = new (memory) RecordBlock();
+        try {
+            recordBlocks_.push_back(block);
+        } catch (...) {
+            ::operator delete(memory, std::align_val_t{kRecordBlockBytes});
+            return nullptr;
+        }
+    }
+    LineRecord* line = new (block->records() + block->count++) LineRecord();
+    line->storage = kPooledRecord;
+    return line;
+}
+
+LineResult TextBuffer::load(const char* text, size_t n) noexcept {
+    if (!text || n > 0x7FFFFFF0u || count_ != 1)
+        return LineResult::Refused;
+    auto* bytes = static_cast<char*>(std::malloc(n + 1));
+    if (!bytes || !keepBlock(bytes)) {
+        std::free(bytes);
+        return LineResult::Refused;
+    }
+    bytes[n] = '\0';
+
+    // The reset buffer's only line becomes the first line of the text; each
+    // line's break becomes its NUL as soon as the copy reaches it.
+    LineRecord* line = first_;
+    if (!(line->storage & kSharedText))
+        std::free(line->text);
+    line->storage |= kSharedText;
+    line->text = bytes;
+    line->length = 0;
+    size_t start = 0;
+    int segments = 0;
+    LineResult result = LineResult::Ok;
+    CopyFindingBreaks(bytes, text, n, [&](size_t at, int width) {
+        bytes[at] = '\0';
+        line->length = static_cast<int>(at - start);
+        if (width == 2)
+            line->storage |= kLoadedCrLf;
+        else if (RecordBlock* block = BlockOf(line))
+            block->allCrLf = false;
+        if (segments == 0)
+            lineCode_ = static_cast<int>(width == 2         ? BreakKind::CrLf
+                                         : text[at] == '\n' ? BreakKind::Lf
+                                                            : BreakKind::Cr);
+        if (++segments % 100 == 0 && pump_) {
+            NoteLineChange(); // every line linked so far is complete
+            pump_();
+        }
+        LineRecord* fresh = pooledLine();
+        if (!fresh) {
+            result = LineResult::NoMemory;
+            return false;
+        }
+        start = at + static_cast<size_t>(width);
+        fresh->storage |= kSharedText;
+        fresh->text = bytes + start; // its length follows at its break
+        // Appended after the last line: no remembered line moves.
+        fresh->prev = line;
+        line->next = fresh;
+        last_ = fresh;
+        ++count_;
+        rowIndex_.lineAppended(*fresh);
+        line = fresh;
+        return true;
+    });
+    if (RecordBlock* block = BlockOf(line))
+        block->allCrLf = false; // the last line ends without a break
+    if (result == LineResult::Ok)
+        line->length = static_cast<int>(n - start);
+    NoteLineChange();
+    return result;
 }
 
 bool TextBuffer::reset() noexcept {
@@ -86,8 +182,11 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
         at->next->prev = fresh;
     else
         last_ = fresh;
+    NoteBlockChange(at);
+    NoteBlockChange(at->next);
     at->next = fresh;
     ++count_;
+    NoteLineChange();
     rowIndex_.lineInserted(atNumber + 1, *fresh);
     if (cacheLine_ && cacheNumber_ > atNumber)
         ++cacheNumber_;
@@ -96,6 +195,9 @@ void TextBuffer::insertLineAfter(LineRecord* at, int atNumber, LineRecord* fresh
 void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
     if (count_ <= 1)
         return;
+    NoteBlockChange(line->prev);
+    NoteBlockChange(line);
+    NoteBlockChange(line->next);
     if (line->prev)
         line->prev->next = line->next;
     else
@@ -105,12 +207,13 @@ void TextBuffer::removeLine(LineRecord* line, int number) noexcept {
     else
         last_ = line->prev;
     --count_;
+    NoteLineChange();
     if (cacheLine_ == line)
         rememberLookup(0, nullptr);
     else if (cacheLine_ && cacheNumber_ > number)
         --cacheNumber_;
     rowIndex_.lineRemoved(number, *line);
-    delete line;
+    DestroyLine(line);
 }
 
 TextBuffer::InsertOutcome TextBuffer::insertText(int lineNumber, int index, const char* text, size_t n,
@@ -173,16 +276,22 @@ TextBuffer::InsertOutcome TextBuffer::insertText(int lineNumber, int index, cons
         InsertBytes(*current, tail->text, current->length, tail->length);
         outcome.result = result;
     }
-    delete tail;
+    DestroyLine(tail);
     RecomputeCarryOver(target);
     return outcome;
 }
 
 long long TextBuffer::textLength() const noexcept {
+    const unsigned long long changes = LineChanges();
+    if (lengthKnown_ && lengthAt_ == changes)
+        return length_;
     long long total = 0;
     for (const LineRecord* line = first_; line; line = line->next)
         total += line->length;
-    return total + 2LL * (count_ - 1);
+    length_ = total + 2LL * (count_ - 1);
+    lengthAt_ = changes;
+    lengthKnown_ = true;
+    return length_;
 }
 
 void TextBuffer::exportText(char* out, int lineCode) const noexcept {
@@ -192,14 +301,23 @@ void TextBuffer::exportText(char* out, int lineCode) const noexcept {
         lineCode = lineCode_;
     const char* separator = "";
     switch (lineCode) {
-    case 1: separator = "\r\n"; break;
-    case 2: separator = "\r"; break;
-    case 3: separator = "\n"; break;
-    default: break;
+    case 1:
+        separator = "\r\n";
+        break;
+    case 2:
+        separator = "\r";
+        break;
+    case 3:
+        separator = "\n";
+        break;
+    default:
+        break;
     }
     const size_t separatorLength = std::strlen(separator);
     char* p = out;
     for (const LineRecord* line = first_; line; line = line->next) {
+        if (lineCode == 1)
+            line = copyLoadedRun(line, p);
         std::memcpy(p, line->text, static_cast<size_t>(line->length));
         p += line->length;
         if (line->next) {
@@ -208,6 +326,36 @@ void TextBuffer::exportText(char* out, int lineCode) const noexcept {
         }
     }
     *p = '\0';
+}
+
+namespace {
+// The line after `line` when both lie one after the other in a loaded block
+// with a CR LF between them, else null.
+const LineRecord* LoadedFollower(const LineRecord* line) noexcept {
+    const LineRecord* next = line->next;
+    return next && (line->storage & kLoadedCrLf) && next->text == line->text + line->length + 2 ? next
+                                                                                                : nullptr;
+}
+} // namespace
+
+const LineRecord* TextBuffer::copyLoadedRun(const LineRecord* line, char*& out) const noexcept {
+    const LineRecord* last = line;
+    for (;;) {
+        // The lines of an unchanged block lie as loaded, each linked to the
+        // record after it: on to the block's last line at once.
+        if (RecordBlock* block = BlockOf(last); block && !block->changed && block->allCrLf)
+            last = block->records() + block->count - 1;
+        const LineRecord* next = LoadedFollower(last);
+        if (!next)
+            break;
+        last = next;
+    }
+    // Between the run's lines lie only their NULs, where the CRs stood, and
+    // the LFs after them.
+    const size_t bytes = static_cast<size_t>(last->text - line->text);
+    CopyTurningNulsIntoCr(out, line->text, bytes);
+    out += bytes;
+    return last;
 }
 
 int TextBuffer::walkCount() const noexcept {

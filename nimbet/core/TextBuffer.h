@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "LineRecord.h"
 #include "RowIndex.h"
@@ -22,7 +23,7 @@ struct LineBreak {
 LineBreak FindLineBreak(const char* text, size_t from, size_t n) noexcept;
 
 class TextBuffer {
-public:
+  public:
     TextBuffer();
     ~TextBuffer();
     TextBuffer(const TextBuffer&) = delete;
@@ -49,16 +50,27 @@ public:
 
     struct InsertOutcome {
         LineResult result;
-        int breaks;               // line breaks met in the text
-        int bytesAfterLastBreak;  // bytes of the final segment
+        int breaks;              // line breaks met in the text
+        int bytesAfterLastBreak; // bytes of the final segment
     };
     // Inserts `text` (n bytes) at byte `index` of line `lineNumber`, splitting it
     // into lines at every CR LF, CR and LF. With setLineCode the first break's
     // kind becomes the line code. On NoMemory the text is inserted as far as it
     // got and the lines are consistent.
-    InsertOutcome insertText(int lineNumber, int index, const char* text, size_t n, bool setLineCode) noexcept;
+    InsertOutcome insertText(int lineNumber, int index, const char* text, size_t n,
+                             bool setLineCode) noexcept;
 
-    // Sum of line lengths plus two bytes per line break.
+    // Replaces the single line of a just reset buffer by `text` (n bytes),
+    // split into lines like insertText, the first break's kind becoming the
+    // line code. The bytes are copied into one block that the lines share,
+    // their breaks turned into the lines' NULs, and the records are made in
+    // blocks too: a big text costs little more than its size. Refused when the
+    // buffer holds more lines or the block cannot be had (nothing changed);
+    // NoMemory when it stopped part-way (the lines made so far stay).
+    LineResult load(const char* text, size_t n) noexcept;
+
+    // Sum of line lengths plus two bytes per line break; walks the lines only
+    // when some line changed since the last call.
     long long textLength() const noexcept;
 
     // Writes every line with the given break between lines (1 CR LF, 2 CR, 3 LF,
@@ -82,8 +94,16 @@ public:
     // window stays responsive; set by the platform layer.
     void setPump(std::function<void()> pump) { pump_ = std::move(pump); }
 
-private:
+  private:
     void freeAll() noexcept;
+    // A line record made in one of the buffer's blocks, or null.
+    LineRecord* pooledLine() noexcept;
+    // Copies the run of lines from `line` on that lie as loaded with CR LF
+    // breaks between them (all but the last one's break) to `out`, which it
+    // advances; returns the run's last line (`line` when there is no run).
+    const LineRecord* copyLoadedRun(const LineRecord* line, char*& out) const noexcept;
+    // Takes `block` into the buffer's keeping (freed with the lines).
+    bool keepBlock(void* block) noexcept;
     void rememberLookup(int n, LineRecord* line) const noexcept {
         cacheNumber_ = n;
         cacheLine_ = line;
@@ -97,6 +117,11 @@ private:
     mutable LineRecord* cacheLine_ = nullptr;
     std::function<void()> pump_;
     RowIndex rowIndex_;
+    mutable long long length_ = 0; // the text length as of LineChanges() == lengthAt_
+    mutable unsigned long long lengthAt_ = 0;
+    mutable bool lengthKnown_ = false;
+    std::vector<void*> blocks_;              // loaded texts, freed by freeAll
+    std::vector<RecordBlock*> recordBlocks_; // the blocks of loaded lines' records, freed by freeAll
 };
 
 } // namespace nimbet

@@ -1,13 +1,46 @@
-// Window class of the editor control. The procedure finds the instance through
-// the window property and hands the message to it; anything escaping as an
+// Window class of the editor control. The procedure finds the instance
+// attached to the window and hands the message to it; anything escaping as an
 // exception is stopped here, and a deletion deferred during input happens here.
 #include "ControlWindow.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "../api/Registry.h"
 #include "EditorInstance.h"
 #include "Module.h"
 
 namespace nimbet::win32 {
+
+namespace {
+
+std::vector<std::pair<HWND, EditorInstance*>>& Attached() noexcept {
+    static std::vector<std::pair<HWND, EditorInstance*>> attached;
+    return attached;
+}
+
+EditorInstance* InstanceOf(HWND hwnd) noexcept {
+    for (const auto& [window, instance] : Attached())
+        if (window == hwnd)
+            return instance;
+    return nullptr;
+}
+
+} // namespace
+
+void AttachInstance(HWND hwnd, EditorInstance* instance) {
+    Attached().emplace_back(hwnd, instance);
+    SetPropA(hwnd, kInstanceProperty, instance);
+}
+
+void DetachInstance(HWND hwnd) noexcept {
+    RemovePropA(hwnd, kInstanceProperty);
+    auto& attached = Attached();
+    attached.erase(std::remove_if(attached.begin(), attached.end(),
+                                  [hwnd](const auto& entry) { return entry.first == hwnd; }),
+                   attached.end());
+}
 
 void RegisterControlClass() noexcept {
     WNDCLASSEXA wc{};
@@ -21,7 +54,7 @@ void RegisterControlClass() noexcept {
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* instance = static_cast<EditorInstance*>(GetPropA(hwnd, kInstanceProperty));
+    EditorInstance* instance = InstanceOf(hwnd);
     if (!instance)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     LRESULT result;
@@ -32,7 +65,7 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     // The parent may have asked to delete the control while it handled input.
     // Looked up again: a deletion outside input has already removed it.
-    if (auto* still = static_cast<EditorInstance*>(GetPropA(hwnd, kInstanceProperty)))
+    if (EditorInstance* still = InstanceOf(hwnd))
         api::DeleteIfPending(*still);
     return result;
 }

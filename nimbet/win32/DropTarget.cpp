@@ -28,9 +28,12 @@ bool OffersText(IDataObject* data) noexcept {
 
 DWORD ToOle(DropEffect effect) noexcept {
     switch (effect) {
-    case DropEffect::Copy: return DROPEFFECT_COPY;
-    case DropEffect::Move: return DROPEFFECT_MOVE;
-    case DropEffect::None: break;
+    case DropEffect::Copy:
+        return DROPEFFECT_COPY;
+    case DropEffect::Move:
+        return DROPEFFECT_MOVE;
+    case DropEffect::None:
+        break;
     }
     return DROPEFFECT_NONE;
 }
@@ -97,7 +100,9 @@ HRESULT EditorInstance::QueryInterface(REFIID riid, void** out) {
     return E_NOINTERFACE;
 }
 
-ULONG EditorInstance::AddRef() { return static_cast<ULONG>(++dropReferences_); }
+ULONG EditorInstance::AddRef() {
+    return static_cast<ULONG>(++dropReferences_);
+}
 
 ULONG EditorInstance::Release() {
     if (dropReferences_ > 0)
@@ -161,7 +166,13 @@ HRESULT EditorInstance::Drop(IDataObject* data, DWORD keys, POINTL, DWORD* effec
     {
         BusyScope guard(*this);
         try {
-            DropEffect chosen = dragDrop_.dropEffect(OffersText(source), (keys & MK_CONTROL) != 0, allowed);
+            // Onto itself nothing happens; without text to take the drop
+            // fails and changes nothing.
+            const bool ontoItself = dragDrop_.dropsOntoItself();
+            const bool offersText = OffersText(source);
+            if (!ontoItself && !offersText)
+                result = DV_E_FORMATETC;
+            DropEffect chosen = dragDrop_.dropEffect(offersText, (keys & MK_CONTROL) != 0, allowed);
             if (chosen != DropEffect::None) {
                 FORMATETC format = TextFormat();
                 STGMEDIUM medium{};
@@ -233,9 +244,8 @@ void EditorInstance::dragSelectionOut() {
     dragDrop_.dragOutStarted();
     const AllowedEffects allowed = dragDrop_.dragOutEffects();
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(object, source, (allowed.copy ? DROPEFFECT_COPY : 0) |
-                                                          (allowed.move ? DROPEFFECT_MOVE : 0),
-                                      &effect);
+    const HRESULT result = DoDragDrop(
+        object, source, (allowed.copy ? DROPEFFECT_COPY : 0) | (allowed.move ? DROPEFFECT_MOVE : 0), &effect);
     const DragOutcome outcome = result == DRAGDROP_S_DROP     ? DragOutcome::Dropped
                                 : result == DRAGDROP_S_CANCEL ? DragOutcome::Cancelled
                                                               : DragOutcome::Failed;

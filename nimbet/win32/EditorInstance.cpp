@@ -21,7 +21,7 @@ EditorInstance::~EditorInstance() {
     // Teardown order: the window property first, so that messages arriving
     // while the window is destroyed no longer reach this object.
     if (hwnd_)
-        RemovePropA(hwnd_, kInstanceProperty);
+        DetachInstance(hwnd_);
     if (memoryDc_) {
         SelectObject(memoryDc_, originalBitmap_);
         DeleteObject(backBuffer_);
@@ -41,7 +41,7 @@ bool EditorInstance::createWindow() {
                             ModuleHandle(), nullptr);
     if (!hwnd_)
         return false;
-    SetPropA(hwnd_, kInstanceProperty, this);
+    AttachInstance(hwnd_, this);
     registerWheelMessage();
     registerDropTarget();
 
@@ -95,6 +95,14 @@ void EditorInstance::notify(NimbetNotify message, int code) {
 }
 
 void EditorInstance::pumpOneMessage() {
+    // Looking for a message is a round trip to the window server: a long
+    // change lets the first one through when it is offered, and then one per
+    // interval of work rather than per count of lines.
+    const DWORD now = GetTickCount();
+    if (dispatchedInChange_ && now - lastDispatch_ < kDispatchIntervalMs)
+        return;
+    dispatchedInChange_ = true;
+    lastDispatch_ = now;
     MSG msg;
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         return;
@@ -121,6 +129,7 @@ void EditorInstance::createCaret() {
     CreateCaret(hwnd_, nullptr, caretWidth_, fonts_.lineHeight());
     hasCaret_ = true;
     caretShown_ = false;
+    caretPosKnown_ = false; // a new caret has no position yet
 }
 
 void EditorInstance::destroyCaret() {
@@ -159,26 +168,56 @@ void EditorInstance::placeCaret() {
             caretWidth_ = width;
             createCaret();
         }
-        if (visible)
+        if (visible && (!caretPosKnown_ || caretPos_.x != x || caretPos_.y != y)) {
             SetCaretPos(static_cast<int>(x), static_cast<int>(y));
+            caretPos_ = {static_cast<LONG>(x), static_cast<LONG>(y)};
+            caretPosKnown_ = true;
+        }
         showCaret(visible);
     }
-
-    // The input method composes its text at the caret, in the text font.
-    if (visible) {
-        if (HIMC context = ImmGetContext(hwnd_)) {
-            COMPOSITIONFORM form{};
-            form.dwStyle = CFS_POINT;
-            form.ptCurrentPos = {static_cast<LONG>(x), static_cast<LONG>(y)};
-            GetClientRect(hwnd_, &form.rcArea);
-            ImmSetCompositionWindow(context, &form);
-            LOGFONTA font{};
-            if (GetObjectA(fonts_.text(), sizeof font, &font))
-                ImmSetCompositionFontA(context, &font);
-            ImmReleaseContext(hwnd_, context);
-        }
-    }
+    if (visible)
+        placeComposition(static_cast<int>(x), static_cast<int>(y));
     updateScrollBars();
+}
+
+// The input method composes its text at the caret, in the text font.
+void EditorInstance::placeComposition(int x, int y) {
+    RECT area{};
+    GetClientRect(hwnd_, &area);
+    HFONT font = fonts_.text();
+    CompositionState& last = composition_;
+    if (last.known && last.at.x == x && last.at.y == y && EqualRect(&last.area, &area) && last.font == font)
+        return;
+    HIMC context = ImmGetContext(hwnd_);
+    if (!context)
+        return;
+    COMPOSITIONFORM form{};
+    form.dwStyle = CFS_POINT;
+    form.ptCurrentPos = {x, y};
+    form.rcArea = area;
+    ImmSetCompositionWindow(context, &form);
+    if (!last.known || last.font != font) {
+        LOGFONTA logFont{};
+        if (GetObjectA(font, sizeof logFont, &logFont))
+            ImmSetCompositionFontA(context, &logFont);
+    }
+    ImmReleaseContext(hwnd_, context);
+    last = {true, form.ptCurrentPos, area, font};
+}
+
+void EditorInstance::setScrollBar(int bar, int maximum, int page, int position) {
+    ScrollBarState& last = scrollBars_[bar == SB_VERT ? 0 : 1];
+    if (last.known && last.maximum == maximum && last.page == page && last.position == position)
+        return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = maximum;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = position;
+    SetScrollInfo(hwnd_, bar, &info, TRUE);
+    last = {true, maximum, page, position};
 }
 
 void EditorInstance::updateScrollBars() {
@@ -186,31 +225,17 @@ void EditorInstance::updateScrollBars() {
     const CaretState& caret = editor.caret();
     const int page = editor.metrics().page();
     const int rows = editor.totalRows();
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = rows > 1 ? page + rows - 2 : page;
-    info.nPage = static_cast<UINT>(page);
-    info.nPos = caret.topLine - 1;
-    SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
-    if (editor.metrics().wrap) {
-        info.nMax = 0;
-        info.nPage = 0;
-        info.nPos = 0;
-    } else {
-        info.nMax = kMaxColumns;
-        info.nPage = static_cast<UINT>(editor.metrics().visibleColumns());
-        info.nPos = caret.firstColumn - 1;
-    }
-    SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+    setScrollBar(SB_VERT, rows > 1 ? page + rows - 2 : page, page, caret.topLine - 1);
+    if (editor.metrics().wrap)
+        setScrollBar(SB_HORZ, 0, 0, 0);
+    else
+        setScrollBar(SB_HORZ, kMaxColumns, editor.metrics().visibleColumns(), caret.firstColumn - 1);
 }
 
 // Input is refused while a text change is running (its message pumping may
 // deliver keys); otherwise it runs marked busy, so that the parent's
 // notification handlers cannot change the text under it.
-template <typename Input>
-void EditorInstance::runInput(Input&& input) {
+template <typename Input> void EditorInstance::runInput(Input&& input) {
     if (busy())
         return;
     struct Busy {
@@ -224,20 +249,47 @@ void EditorInstance::runInput(Input&& input) {
 namespace {
 bool KeyOf(WPARAM virtualKey, EditorKey& key) {
     switch (virtualKey) {
-    case VK_LEFT: key = EditorKey::Left; return true;
-    case VK_RIGHT: key = EditorKey::Right; return true;
-    case VK_UP: key = EditorKey::Up; return true;
-    case VK_DOWN: key = EditorKey::Down; return true;
-    case VK_HOME: key = EditorKey::Home; return true;
-    case VK_END: key = EditorKey::End; return true;
-    case VK_PRIOR: key = EditorKey::PageUp; return true;
-    case VK_NEXT: key = EditorKey::PageDown; return true;
-    case VK_INSERT: key = EditorKey::Insert; return true;
-    case VK_DELETE: key = EditorKey::Delete; return true;
-    case VK_BACK: key = EditorKey::Backspace; return true;
-    case VK_TAB: key = EditorKey::Tab; return true;
-    case VK_RETURN: key = EditorKey::Enter; return true;
-    default: return false;
+    case VK_LEFT:
+        key = EditorKey::Left;
+        return true;
+    case VK_RIGHT:
+        key = EditorKey::Right;
+        return true;
+    case VK_UP:
+        key = EditorKey::Up;
+        return true;
+    case VK_DOWN:
+        key = EditorKey::Down;
+        return true;
+    case VK_HOME:
+        key = EditorKey::Home;
+        return true;
+    case VK_END:
+        key = EditorKey::End;
+        return true;
+    case VK_PRIOR:
+        key = EditorKey::PageUp;
+        return true;
+    case VK_NEXT:
+        key = EditorKey::PageDown;
+        return true;
+    case VK_INSERT:
+        key = EditorKey::Insert;
+        return true;
+    case VK_DELETE:
+        key = EditorKey::Delete;
+        return true;
+    case VK_BACK:
+        key = EditorKey::Backspace;
+        return true;
+    case VK_TAB:
+        key = EditorKey::Tab;
+        return true;
+    case VK_RETURN:
+        key = EditorKey::Enter;
+        return true;
+    default:
+        return false;
     }
 }
 } // namespace
@@ -276,11 +328,13 @@ void EditorInstance::onImeComposition(LPARAM lParam) {
 LRESULT EditorInstance::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
+        composition_.known = false; // the input context is shared by the thread's windows
         createCaret();
         placeCaret();
         repaint(Repaint::Full);
         return 0;
     case WM_KILLFOCUS:
+        composition_.known = false;
         destroyCaret();
         return 0;
     case WM_PAINT: {

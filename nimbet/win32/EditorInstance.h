@@ -4,14 +4,16 @@
 #pragma once
 
 #include <windows.h>
+
 #include <ole2.h>
 
 #include "../core/DragDropSession.h"
 #include "../core/Editor.h"
-#include "../core/PaintSettings.h"
-#include "EditorFonts.h"
 #include "../core/MouseInput.h"
+#include "../core/PaintSettings.h"
+#include "../core/Painter.h"
 #include "../core/ScrollInput.h"
+#include "EditorFonts.h"
 #include "Win32Clipboard.h"
 
 namespace nimbet::win32 {
@@ -21,9 +23,11 @@ constexpr const char* kInstanceProperty = "NimbetClass";
 // The control's window timers.
 constexpr UINT_PTR kScrollRedrawTimer = 0; // repaint after a scroll-arrow step
 constexpr UINT_PTR kTripleClickTimer = 1;  // the triple-click window after a double click
+// A long text change lets the window handle one message per this much work.
+constexpr DWORD kDispatchIntervalMs = 50;
 
 class EditorInstance final : public EditorEvents, public MouseHost, public IDropTarget {
-public:
+  public:
     EditorInstance(int id, HWND parent);
     ~EditorInstance() override;
     EditorInstance(const EditorInstance&) = delete;
@@ -76,7 +80,10 @@ public:
     // cases a deletion waits until the instance is free again.
     bool busy() const noexcept { return busy_ > 0; }
     bool inUse() const noexcept { return busy_ > 0 || holds_ > 0; }
-    void enter() noexcept { ++busy_; }
+    void enter() noexcept {
+        if (busy_++ == 0)
+            dispatchedInChange_ = false;
+    }
     void leave() noexcept { --busy_; }
     void hold() noexcept { ++holds_; }
     void release() noexcept { --holds_; }
@@ -101,7 +108,7 @@ public:
     HRESULT STDMETHODCALLTYPE DragLeave() override;
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
 
-private:
+  private:
     // Mouse, wheel, scroll bars and timers (MouseMessages.cpp, ScrollMessages.cpp).
     LRESULT onMouse(UINT message, WPARAM wParam, LPARAM lParam);
     bool onSetCursor(LPARAM lParam);
@@ -116,12 +123,13 @@ private:
     void dragSelectionOut();
     void forgetDragData();
 
-    template <typename Input>
-    void runInput(Input&& input);
+    template <typename Input> void runInput(Input&& input);
     LRESULT onKeyDown(WPARAM key, LPARAM lParam);
     void onImeComposition(LPARAM lParam);
     void updateClientSize();
     void updateScrollBars();
+    void setScrollBar(int bar, int maximum, int page, int position);
+    void placeComposition(int x, int y);
     void rebuildBackBuffer(int width, int height);
     enum class Frame { All, Lines, Light };
     // Paints into the back buffer and copies it to `target` (the window's own
@@ -140,6 +148,8 @@ private:
     Win32Clipboard clipboard_;
     int busy_ = 0;
     int holds_ = 0;
+    bool dispatchedInChange_ = false; // the running change has let a message through
+    DWORD lastDispatch_ = 0;          // when it did so last
 
     bool visible_ = true;
     int width_ = 200, height_ = 200;
@@ -152,8 +162,8 @@ private:
     MouseInput mouse_{editor_, *this, *this};
     ScrollThrottle scrollThrottle_;
     DragDropSession dragDrop_{editor_, *this};
-    UINT wheelMessage_ = 0;     // "MSWHEEL_ROLLMSG" where the system needs it, else 0
-    HCURSOR cursor_ = nullptr;  // what the mouse last chose; kept over the client area
+    UINT wheelMessage_ = 0;    // "MSWHEEL_ROLLMSG" where the system needs it, else 0
+    HCURSOR cursor_ = nullptr; // what the mouse last chose; kept over the client area
     bool dropRegistered_ = false;
     LONG dropReferences_ = 0;
     IDataObject* dragData_ = nullptr; // the data object of the drag hovering over the control
@@ -162,6 +172,24 @@ private:
     bool hasCaret_ = false;   // this window owns the system caret (it has the focus)
     bool caretShown_ = false; // ShowCaret and HideCaret go in pairs
     int caretWidth_ = 2;
+
+    // What placeCaret last handed to the system, so that it reports only
+    // changes: every scroll-bar update redraws the bar, and caret and
+    // input-method calls cross to the window server.
+    struct ScrollBarState {
+        bool known = false;
+        int maximum = 0, page = 0, position = 0;
+    };
+    ScrollBarState scrollBars_[2]; // vertical, horizontal
+    bool caretPosKnown_ = false;
+    POINT caretPos_{};
+    struct CompositionState {
+        bool known = false; // cleared when the focus comes or goes (the context is the thread's)
+        POINT at{};
+        RECT area{};
+        HFONT font = nullptr;
+    } composition_;
+    WindowOverlay overlay_; // what the window shows beyond one frame (underline, number column)
 };
 
 } // namespace nimbet::win32

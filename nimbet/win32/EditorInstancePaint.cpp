@@ -44,6 +44,7 @@ void EditorInstance::rebuildBackBuffer(int width, int height) {
     if (backBuffer_)
         DeleteObject(backBuffer_);
     backBuffer_ = fresh;
+    overlay_.numbersKnown = false; // the number column is painted afresh into the new buffer
 }
 
 void EditorInstance::setPos(int x, int y, int width, int height) {
@@ -76,8 +77,10 @@ void EditorInstance::setVisible(bool visible) {
 
 void EditorInstance::repaint(Repaint what) {
     // The editor repaints after every change of the caret, the view or the
-    // text: the caret and the scroll bars follow them here.
-    placeCaret();
+    // text, and the scroll bars, the caret and the composition window follow
+    // them: the bars first, since they may change the client area the frame
+    // is painted for.
+    updateScrollBars();
     switch (what) {
     case Repaint::Full:
         paintFrame(Frame::All, 0, 0);
@@ -92,48 +95,57 @@ void EditorInstance::repaint(Repaint what) {
 }
 
 void EditorInstance::repaintLines(int first, int last) {
-    placeCaret();
+    updateScrollBars();
     if (first > last)
         std::swap(first, last);
     paintFrame(Frame::Lines, first, last);
 }
 
 void EditorInstance::paintFrame(Frame frame, int first, int last, HDC target) {
-    if (!hwnd_ || !memoryDc_ || !visible_)
+    // A frame of the editor's own (not of WM_PAINT) also places the caret,
+    // while the caret is hidden for the frame anyway.
+    const bool placesCaret = !target;
+    if (!hwnd_ || !memoryDc_ || !visible_) {
+        if (placesCaret)
+            placeCaret();
         return;
+    }
     // The caret is drawn by inverting: it is taken away while the window's
     // pixels change and put back afterwards, also when painting fails.
     struct Scope {
         EditorInstance& self;
         HDC dc;
         bool ownDc;
-        bool caretWasShown;
+        bool restoreCaret;
         Scope(EditorInstance& s, HDC target)
-            : self(s), dc(target ? target : GetDC(s.hwnd_)), ownDc(!target), caretWasShown(s.caretShown_) {
+            : self(s), dc(target ? target : GetDC(s.hwnd_)), ownDc(!target), restoreCaret(s.caretShown_) {
             self.showCaret(false);
         }
         ~Scope() {
             if (ownDc)
                 ReleaseDC(self.hwnd_, dc);
-            if (caretWasShown)
+            if (restoreCaret)
                 self.showCaret(true);
         }
     } scope(*this, target);
-    if (!scope.dc)
-        return;
-
-    GdiSurface surface(memoryDc_, scope.dc, fonts_);
-    Painter painter(editor_, paint_, surface);
-    switch (frame) {
-    case Frame::All:
-        painter.paintAll();
-        break;
-    case Frame::Lines:
-        painter.paintLines(first, last);
-        break;
-    case Frame::Light:
-        painter.paintLight();
-        break;
+    if (scope.dc) {
+        GdiSurface surface(memoryDc_, scope.dc, fonts_);
+        Painter painter(editor_, paint_, surface, &overlay_);
+        switch (frame) {
+        case Frame::All:
+            painter.paintAll();
+            break;
+        case Frame::Lines:
+            painter.paintLines(first, last);
+            break;
+        case Frame::Light:
+            painter.paintLight();
+            break;
+        }
+    }
+    if (placesCaret) {
+        scope.restoreCaret = false; // placing decides whether it shows
+        placeCaret();
     }
 }
 

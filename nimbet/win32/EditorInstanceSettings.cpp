@@ -23,6 +23,7 @@ NimbetResult EditorInstance::setMarkVisible(int kind, bool visible, bool redraw)
 }
 
 void EditorInstance::fontChanged() {
+    overlay_.numbersKnown = false; // the numbers were drawn in the old font
     LayoutMetrics& metrics = editor_.metrics();
     const int columns = metrics.visibleColumns();
     metrics.setFont(fonts_.charWidth(), fonts_.lineHeight());

@@ -2,6 +2,8 @@
 // bytes, so that a stray high byte cannot turn a colour into a palette index.
 #include "GdiSurface.h"
 
+#include <new>
+
 namespace nimbet::win32 {
 
 namespace {
@@ -16,6 +18,7 @@ GdiSurface::GdiSurface(HDC backBuffer, HDC window, const EditorFonts& fonts) noe
 }
 
 GdiSurface::~GdiSurface() {
+    flushLines();
     RestoreDC(dc_, saved_);
     if (pen_)
         DeleteObject(pen_);
@@ -47,7 +50,17 @@ void GdiSurface::usePen(int style, Color color) noexcept {
     penColor_ = color;
 }
 
+void GdiSurface::flushLines() noexcept {
+    if (linePoints_.empty())
+        return;
+    usePen(PS_SOLID, lineColor_);
+    PolyPolyline(dc_, linePoints_.data(), lineCounts_.data(), static_cast<DWORD>(lineCounts_.size()));
+    linePoints_.clear();
+    lineCounts_.clear();
+}
+
 void GdiSurface::fill(const PixelRect& rect, Color color) {
+    flushLines();
     if (rect.empty())
         return;
     const RECT r{rect.left, rect.top, rect.right, rect.bottom};
@@ -56,6 +69,7 @@ void GdiSurface::fill(const PixelRect& rect, Color color) {
 }
 
 void GdiSurface::text(int x, int y, const char* bytes, int n, const TextLook& look, int cellWidth) {
+    flushLines();
     if (n <= 0)
         return;
     useFont(look.font);
@@ -73,6 +87,22 @@ void GdiSurface::text(int x, int y, const char* bytes, int n, const TextLook& lo
 }
 
 void GdiSurface::line(int x1, int y1, int x2, int y2, int penStyle, Color color) {
+    if (penStyle == PS_SOLID) {
+        if (!linePoints_.empty() && color != lineColor_)
+            flushLines();
+        try {
+            linePoints_.reserve(linePoints_.size() + 2);
+            lineCounts_.reserve(lineCounts_.size() + 1);
+            lineColor_ = color;
+            linePoints_.push_back({x1, y1});
+            linePoints_.push_back({x2, y2});
+            lineCounts_.push_back(2);
+            return;
+        } catch (const std::bad_alloc&) {
+            // drawn on its own below
+        }
+    }
+    flushLines();
     usePen(penStyle, color);
     SetBkMode(dc_, TRANSPARENT); // the gaps of a dotted line show what lies below
     MoveToEx(dc_, x1, y1, nullptr);
@@ -80,6 +110,7 @@ void GdiSurface::line(int x1, int y1, int x2, int y2, int penStyle, Color color)
 }
 
 void GdiSurface::selection(const PixelRect& rect, int rop) {
+    flushLines();
     if (rect.empty())
         return;
     // An unknown raster operation would leave the copy mode and paint the
@@ -91,6 +122,13 @@ void GdiSurface::selection(const PixelRect& rect, int rop) {
     SelectObject(dc_, brush);
     SelectObject(dc_, pen);
     SetROP2(dc_, previous);
+}
+
+void GdiSurface::clip(const PixelRect* rect) {
+    flushLines();
+    SelectClipRgn(dc_, nullptr);
+    if (rect)
+        IntersectClipRect(dc_, rect->left, rect->top, rect->right, rect->bottom);
 }
 
 int GdiSurface::textWidth(const char* bytes, int n, FontChoice font) {
@@ -105,12 +143,15 @@ int GdiSurface::fontHeight(FontChoice font) {
     return GetTextExtentPoint32A(dc_, "i", 1, &size) ? size.cy : 0;
 }
 
-void GdiSurface::present(int width, int height) {
-    if (window_)
-        BitBlt(window_, 0, 0, width, height, dc_, 0, 0, SRCCOPY);
+void GdiSurface::present(const PixelRect& rect) {
+    flushLines();
+    if (window_ && !rect.empty())
+        BitBlt(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dc_, rect.left,
+               rect.top, SRCCOPY);
 }
 
 void GdiSurface::windowLine(int x1, int x2, int y, Color color) {
+    flushLines();
     if (!window_)
         return;
     HPEN pen = CreatePen(PS_SOLID, 1, Rgb(color));

@@ -23,12 +23,16 @@ class GdiSurface final : public Surface {
     void text(int x, int y, const char* bytes, int n, const TextLook& look, int cellWidth) override;
     void line(int x1, int y1, int x2, int y2, int penStyle, Color color) override;
     void selection(const PixelRect& rect, int rop) override;
+    void clip(const PixelRect* rect) override;
     int textWidth(const char* bytes, int n, FontChoice font) override;
     int fontHeight(FontChoice font) override;
-    void present(int width, int height) override;
+    void present(const PixelRect& rect) override;
     void windowLine(int x1, int x2, int y, Color color) override;
 
   private:
+    // Solid lines of one colour are collected and drawn with one call (the
+    // ruler has a tick per column); anything else drawn first draws them.
+    void flushLines() noexcept;
     void useFont(FontChoice font) noexcept;
     void usePen(int style, Color color) noexcept;
 
@@ -41,6 +45,9 @@ class GdiSurface final : public Surface {
     int penStyle_ = -1;
     Color penColor_ = 0;
     std::vector<INT> advances_;
+    std::vector<POINT> linePoints_; // the end points of the collected lines
+    std::vector<DWORD> lineCounts_; // 2 for each of them
+    Color lineColor_ = 0;
 };
 
 } // namespace nimbet::win32

@@ -12,7 +12,8 @@ namespace fuzz {
 namespace {
 
 // The reference: lines split by the same rule, kept as plain strings.
-std::vector<std::string> SplitLines(const std::string& text, std::vector<std::string> into, int line, int index) {
+std::vector<std::string> SplitLines(const std::string& text, std::vector<std::string> into, int line,
+                                    int index) {
     std::string tail = into[line].substr(index);
     into[line].erase(index);
     size_t start = 0;
@@ -51,8 +52,10 @@ void CheckAgainst(const nimbet::Editor& editor, const std::vector<std::string>& 
         Fail("text length");
     // Carry-over kept incrementally must equal a full walk.
     std::vector<int> kept;
-    for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next)
-        kept.insert(kept.end(), line->openAtStart, line->openAtStart + nimbet::kCarrySlots);
+    for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next) {
+        const auto values = line->openAtStart.values();
+        kept.insert(kept.end(), values.begin(), values.end());
+    }
     nimbet::RecomputeCarryOverAll(const_cast<nimbet::LineRecord*>(buffer.first()));
     size_t i = 0;
     for (const nimbet::LineRecord* line = buffer.first(); line; line = line->next)
@@ -87,7 +90,7 @@ void RunBufferProgram(Program& program) {
         case 2: { // a line opens or closes a multi-line rule, as painting records it
             nimbet::LineRecord* line = buffer.lineAt(program.number(buffer.lineCount()) + 1);
             const int slot = program.number(nimbet::kCarrySlots);
-            (program.byte() & 1 ? line->openedHere : line->closedHere)[slot] = program.number(5) - 1;
+            (program.byte() & 1 ? line->openedHere : line->closedHere).set(slot, program.number(5) - 1);
             nimbet::RecomputeCarryOver(line);
             break;
         }

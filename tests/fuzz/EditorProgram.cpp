@@ -54,7 +54,7 @@ struct QuietHost final : MouseHost {
 };
 
 class EditorRun {
-public:
+  public:
     explicit EditorRun(Program& program) : p_(program) {
         editor_.setClipboard(&clipboard_);
         editor_.metrics().setFont(8, 16);
@@ -86,7 +86,7 @@ public:
         undoEverything();
     }
 
-private:
+  private:
     std::string text() const {
         std::string out;
         for (const LineRecord* line = editor_.buffer().first(); line; line = line->next) {
@@ -102,10 +102,12 @@ private:
         const CaretState& c = editor_.caret();
         std::string shown;
         for (unsigned char ch : text())
-            shown += ch == '\r' ? std::string("\\r") : ch == '\n' ? std::string("\\n") : std::string(1, static_cast<char>(ch));
+            shown += ch == '\r'   ? std::string("\\r")
+                     : ch == '\n' ? std::string("\\n")
+                                  : std::string(1, static_cast<char>(ch));
         std::fprintf(stderr, "op %2d caret %d,%d sel %d %d,%d-%d,%d top %d col %d wrap %d text \"%s\"\n", op,
-                     c.caretLine, c.caretPos, c.selecting, c.anchorLine, c.anchorPos, c.endLine, c.endPos, c.topLine,
-                     c.firstColumn, editor_.metrics().wrap, shown.c_str());
+                     c.caretLine, c.caretPos, c.selecting, c.anchorLine, c.anchorPos, c.endLine, c.endPos,
+                     c.topLine, c.firstColumn, editor_.metrics().wrap, shown.c_str());
     }
 
     TextPlace anyPlace() {
@@ -351,7 +353,8 @@ private:
         }
         if (caret.topLine < 1 || caret.topLine > editor_.totalRows())
             Fail("top line outside the text");
-        if (caret.firstColumn < 1 || caret.firstColumn > kMaxColumns || (editor_.metrics().wrap && caret.firstColumn != 1))
+        if (caret.firstColumn < 1 || caret.firstColumn > kMaxColumns ||
+            (editor_.metrics().wrap && caret.firstColumn != 1))
             Fail("first column");
         if (editor_.throughOffset(editor_.caretPlace()) != editor_.caretThrough())
             Fail("through offset of the caret");
@@ -364,13 +367,16 @@ private:
         if ((got == NIMBET_OK) != editor_.selection().exists ||
             (got == NIMBET_OK && exported != selected + std::string(1, '\0')))
             Fail("selected text export");
-        if (editor_.undoRing().available() > UndoRing::kCapacity || editor_.undoRing().undone() > UndoRing::kCapacity)
+        if (editor_.undoRing().available() > UndoRing::kCapacity ||
+            editor_.undoRing().undone() > UndoRing::kCapacity)
             Fail("undo ring counts");
 
         // Carry-over kept incrementally must equal a full walk.
         std::vector<int> kept;
-        for (const LineRecord* line = buffer.first(); line; line = line->next)
-            kept.insert(kept.end(), line->openAtStart, line->openAtStart + kCarrySlots);
+        for (const LineRecord* line = buffer.first(); line; line = line->next) {
+            const auto values = line->openAtStart.values();
+            kept.insert(kept.end(), values.begin(), values.end());
+        }
         RecomputeCarryOverAll(const_cast<LineRecord*>(buffer.first()));
         size_t i = 0;
         for (const LineRecord* line = buffer.first(); line; line = line->next)

@@ -286,6 +286,25 @@ bool AppSession::Close(DWORD timeoutMs) {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool AppSession::CloseDiscarding(DWORD timeoutMs) {
+    if (frame_)
+        PostMessageA(frame_, WM_CLOSE, 0, 0);
+    // The prompt appears only when the text differs from the saved one: wait
+    // for whichever comes first, the prompt or the end of the process.
+    HWND prompt = nullptr;
+    WaitUntil(
+        [&] {
+            const auto boxes = MessageBoxes();
+            prompt = boxes.empty() ? nullptr : boxes.front();
+            return prompt || !Running();
+        },
+        timeoutMs);
+    if (prompt)
+        PostMessageA(prompt, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(prompt, IDNO)));
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
 DWORD AppSession::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);

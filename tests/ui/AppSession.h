@@ -74,6 +74,9 @@ class AppSession {
 
     // Closes the main window and waits for the process to end.
     bool Close(DWORD timeoutMs = 20000);
+    // Closes a window whose text has unsaved changes: the unsaved-changes
+    // prompt is answered No and the process is awaited.
+    bool CloseDiscarding(DWORD timeoutMs = 20000);
     DWORD ExitCode() const;
     bool Running() const;
     HANDLE Process() const { return process_.hProcess; }

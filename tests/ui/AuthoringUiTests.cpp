@@ -154,7 +154,7 @@ TEST(AuthoringTags, EveryCommandInsertsItsTextsAndOneUndoReversesIt) {
         app.Command(ID_EDIT_UNDO);
         EXPECT_EQ(app.EditorText(), "");
     }
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }
 
 TEST(AuthoringTags, SelectionsAreWrappedOnceOrReplaced) {
@@ -191,7 +191,7 @@ TEST(AuthoringTags, SelectionsAreWrappedOnceOrReplaced) {
     for (int id : {ID_FORMAT_BOLD, ID_INSERT_BR, ID_EDIT_PASTE_AS_HTML, ID_ENDING_DOG, ID_USERTAG_BAR1})
         app.Command(id);
     EXPECT_EQ(app.EditorText(), text);
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }
 
 TEST(AuthoringTags, LowerCaseOptionLowersTagsButNotTheSelection) {
@@ -206,7 +206,7 @@ TEST(AuthoringTags, LowerCaseOptionLowersTagsButNotTheSelection) {
     app.Command(ID_EDIT_SELECT_ALL);
     app.Command(ID_CHAR_COMMENT);
     EXPECT_EQ(app.EditorText(), "<!-- <b><div align=\"center\"></div></b> -->");
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }
 
 TEST(AuthoringPaste, ClipboardTextIsConvertedInPlaceOfTheSelection) {
@@ -234,7 +234,7 @@ TEST(AuthoringPaste, ClipboardTextIsConvertedInPlaceOfTheSelection) {
     }
     // The FTP log box is left alone.
     EXPECT_EQ(AppSession::TextOf(GetDlgItem(app.View(), IDC_FTP_LOG)), "ここにFTPの簡易ログが表示されます");
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }
 
 TEST(AuthoringEndings, TheWholeTextIsRewrittenAsOneStep) {
@@ -257,7 +257,7 @@ TEST(AuthoringEndings, TheWholeTextIsRewrittenAsOneStep) {
         app.Command(ID_EDIT_UNDO);
         EXPECT_EQ(app.EditorText(), text);
     }
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }
 
 namespace {
@@ -420,11 +420,11 @@ TEST(AuthoringUserTags, RegisteredTagsReachTheFileTheMenuTheKeysAndTheToolbar) {
     app.Command(ID_USERTAG_BAR2);
     app.Command(50019);
     EXPECT_EQ(app.EditorText(), "<SPAN CLASS=note><SPAN CLASS=note></SPAN></SPAN><HR>");
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 
     // A restart reads the store back.
     ASSERT_TRUE(app.Start());
     ASSERT_NE(app.WaitForFrame(), nullptr);
     EXPECT_EQ(UserTagMenu(app).size(), 4u);
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }

@@ -238,6 +238,8 @@ TEST(FrameFind, ReplacesOneByOneThenEverythingAsOneUndoStep) {
     EXPECT_EQ(app.EditorText(), "<B>xyz</B> Ab xyz\r\n<I>xyz</I>\r\n");
     app.Command(ID_EDIT_UNDO);
     EXPECT_EQ(app.EditorText(), once);
+    Click(replace, IDCANCEL);
+    EXPECT_TRUE(app.CloseDiscarding());
 }
 
 TEST(FrameMenu, FileMenuListsTheRecentFilesOrTheGreyedPlaceholderAndToolsFollowTheirItems) {
@@ -304,9 +306,10 @@ TEST(FrameTitle, MinimisingShowsTheShortTitleWithTheModifiedMark) {
     EXPECT_EQ(app.Title(), "ソース.html *");
     system(SC_RESTORE);
     EXPECT_EQ(app.Title(), path + " *");
+    EXPECT_TRUE(app.CloseDiscarding());
 }
 
-TEST(FrameClose, AModifiedTextKeepsTheWindowWhenTheUserDoesNotAgree) {
+TEST(FrameClose, CancellingTheQuestionAboutChangesKeepsTheWindowAndSavesNothing) {
     AppSession app;
     ASSERT_TRUE(app.WriteFile("page.html", "<P>x</P>"));
     ASSERT_TRUE(app.Start(Quoted(app.Folder() + "page.html")));
@@ -316,14 +319,16 @@ TEST(FrameClose, AModifiedTextKeepsTheWindowWhenTheUserDoesNotAgree) {
 
     PostMessageA(app.Frame(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app.Flush());
-    // A question about the changes is answered with Cancel.
-    if (!app.MessageBoxes().empty())
-        AnswerMessageBox(app, app.Frame(), IDCANCEL);
+    // The question about the changes is answered with Cancel.
+    std::string caption;
+    EXPECT_NE(AnswerMessageBox(app, app.Frame(), IDCANCEL, &caption), "<no message box>");
+    EXPECT_EQ(caption, "-- 注意 --");
     ASSERT_TRUE(app.Flush());
     EXPECT_TRUE(app.Running());
     EXPECT_TRUE(IsWindow(app.Frame()));
     EXPECT_EQ(app.Ini("WindowSize", "cx"), "<absent>"); // nothing saved
     EXPECT_NE(app.ReadFile("tmp_preview.html"), "<absent>");
+    EXPECT_TRUE(app.CloseDiscarding());
 }
 
 namespace {
@@ -380,6 +385,8 @@ TEST(FrameOptions, PagesDefaultsValidationAndOkAppliedAtOnce) {
 
     // The background's palette: from black (its first cell) up to the default
     // box, accepted. The button then shows no colour; OK stores the default.
+    // (The pointer is parked away from the palette, which follows the mouse.)
+    SetCursorPos(0, 0);
     DWORD_PTR clicked = 0;
     SendMessageTimeoutA(GetDlgItem(options, IDC_OPT_COLOUR_BACKGROUND), BM_CLICK, 0, 0, SMTO_NORMAL,
                         kReplyTimeout, &clicked);

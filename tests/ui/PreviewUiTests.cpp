@@ -63,17 +63,21 @@ TEST(QuiltmarkPreview, WrittenAndNavigatedAtLoadAndRewrittenOnEveryChangeInRealT
     EXPECT_EQ(app.EditorText(), "xy<P>a</P>\r\n<P>b</P>\r\n");
     EXPECT_EQ(app.ReadFile("my site\\" + kPreview), "xy<P>a</P>\r\n<P>b</P>\r\n");
     EXPECT_TRUE(app.Running());
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
     EXPECT_EQ(app.ReadFile("my site\\" + kPreview), "<absent>") << "removed at close";
 }
 
-TEST(QuiltmarkPreview, ADocumentNamedLikeThePreviewIsNotRemovedAtClose) {
+TEST(QuiltmarkPreview, AFileNamedLikeThePreviewIsRefusedAndKept) {
     AppSession app;
-    ASSERT_TRUE(app.WriteFile(kPreview, "<P>mine</P>\r\n"));
-    ASSERT_TRUE(app.Start(Quoted(app.Folder() + kPreview)));
+    CreateDirectoryA((app.Folder() + "sub").c_str(), nullptr);
+    ASSERT_TRUE(app.WriteFile("sub\\" + kPreview, "<P>mine</P>\r\n"));
+    ASSERT_TRUE(app.Start(Quoted(app.Folder() + "sub\\" + kPreview)));
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    AppSession::PressOk(box);
     ASSERT_NE(app.WaitForFrame(), nullptr);
     ASSERT_TRUE(app.Close());
-    EXPECT_EQ(app.ReadFile(kPreview), "<P>mine</P>\r\n");
+    EXPECT_EQ(app.ReadFile("sub\\" + kPreview), "<P>mine</P>\r\n");
 }
 
 TEST(QuiltmarkPreview, AltRRefreshesOnlyInItsOwnMode) {
@@ -258,7 +262,7 @@ TEST(QuiltmarkPreview, UnwritablePreviewIsReportedOnceAndTheTextStays) {
             EXPECT_EQ(app.EditorText(), "abcd<P>kept</P>\r\n");
         }
         EXPECT_TRUE(app.Running());
-        ASSERT_TRUE(app.Close());
+        ASSERT_TRUE(app.CloseDiscarding());
         EXPECT_EQ(app.ExitCode(), 0u);
     }
 }

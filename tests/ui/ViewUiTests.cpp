@@ -277,13 +277,17 @@ TEST(QuiltmarkDrop, OnlyTheFirstFileIsOpenedAndFoldersAreRefused) {
     ASSERT_TRUE(app.Flush());
     EXPECT_EQ(app.EditorText(), "<P>first</P>\r\n");
 
-    // Nor does it replace a text with unsaved changes.
+    // A text with unsaved changes is replaced only as the user answers.
     app.Command(ID_VIEW_TAB_SOURCE);
     app.PostChar(app.Editor(), 'x');
     ASSERT_TRUE(app.DropFiles({second}));
+    box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(AppSession::TextOf(box), "-- 注意 --");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] { return app.MessageBoxes().empty(); }));
     ASSERT_TRUE(app.Flush());
     EXPECT_EQ(app.EditorText(), "x<P>first</P>\r\n");
-    EXPECT_TRUE(app.MessageBoxes().empty());
     EXPECT_TRUE(app.Running());
-    ASSERT_TRUE(app.Close());
+    ASSERT_TRUE(app.CloseDiscarding());
 }

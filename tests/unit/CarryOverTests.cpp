@@ -14,8 +14,10 @@ namespace {
 
 std::vector<std::vector<int>> OpenAtStart(const TextBuffer& buffer) {
     std::vector<std::vector<int>> out;
-    for (const LineRecord* line = buffer.first(); line; line = line->next)
-        out.emplace_back(line->openAtStart, line->openAtStart + kCarrySlots);
+    for (const LineRecord* line = buffer.first(); line; line = line->next) {
+        const auto values = line->openAtStart.values();
+        out.emplace_back(values.begin(), values.end());
+    }
     return out;
 }
 
@@ -25,8 +27,8 @@ TEST(CarryOver, CommentOpenedOnOneLineIsOpenUntilItCloses) {
     TextBuffer buffer;
     const std::string text = "a\nb<!--\nc\nd-->\ne";
     ASSERT_EQ(buffer.insertText(1, 0, text.data(), text.size(), true).result, LineResult::Ok);
-    buffer.lineAt(2)->openedHere[0] = 0;
-    buffer.lineAt(4)->closedHere[0] = 0;
+    buffer.lineAt(2)->openedHere.set(0, 0);
+    buffer.lineAt(4)->closedHere.set(0, 0);
     RecomputeCarryOver(buffer.lineAt(2));
     const auto state = OpenAtStart(buffer);
     const int open[] = {-1, -1, 0, 0, -1};
@@ -41,10 +43,10 @@ TEST(CarryOver, LineClosingOneRuleAndOpeningAnotherLeavesOnlyTheNewOne) {
     TextBuffer buffer;
     const std::string text = "<!--\n--> <%\nx\n%>\ny";
     ASSERT_EQ(buffer.insertText(1, 0, text.data(), text.size(), true).result, LineResult::Ok);
-    buffer.lineAt(1)->openedHere[0] = 0;
-    buffer.lineAt(2)->closedHere[0] = 0;
-    buffer.lineAt(2)->openedHere[0] = 1;
-    buffer.lineAt(4)->closedHere[0] = 1;
+    buffer.lineAt(1)->openedHere.set(0, 0);
+    buffer.lineAt(2)->closedHere.set(0, 0);
+    buffer.lineAt(2)->openedHere.set(0, 1);
+    buffer.lineAt(4)->closedHere.set(0, 1);
     RecomputeCarryOverAll(buffer.first());
     const auto state = OpenAtStart(buffer);
     const int open[] = {-1, 0, 1, 1, -1};
@@ -68,7 +70,7 @@ TEST(CarryOver, IncrementalWalkMatchesTheFullWalk) {
         // Change what this line opens or closes, as painting it would.
         const int slot = static_cast<int>(random() % kCarrySlots);
         const int rule = static_cast<int>(random() % 4) - 1;
-        (random() % 2 ? line->openedHere : line->closedHere)[slot] = rule;
+        (random() % 2 ? line->openedHere : line->closedHere).set(slot, rule);
         RecomputeCarryOver(line);
         if (random() % 4 == 0) {
             const std::string piece = random() % 2 ? "a\nb" : "c";

@@ -41,14 +41,16 @@ void PaintSomeLine(std::mt19937& random, Editor& editor) {
     LineRecord* line = editor.buffer().lineAt(static_cast<int>(random() % editor.lineCount()) + 1);
     const int slot = static_cast<int>(random() % kCarrySlots);
     const int rule = static_cast<int>(random() % 3) - 1;
-    (random() % 2 ? line->openedHere : line->closedHere)[slot] = rule;
+    (random() % 2 ? line->openedHere : line->closedHere).set(slot, rule);
     RecomputeCarryOver(line);
 }
 
 std::vector<std::vector<int>> OpenAtStart(const TextBuffer& buffer) {
     std::vector<std::vector<int>> out;
-    for (const LineRecord* line = buffer.first(); line; line = line->next)
-        out.emplace_back(line->openAtStart, line->openAtStart + kCarrySlots);
+    for (const LineRecord* line = buffer.first(); line; line = line->next) {
+        const auto values = line->openAtStart.values();
+        out.emplace_back(values.begin(), values.end());
+    }
     return out;
 }
 

@@ -124,7 +124,8 @@ TEST(Emphasis, ResetRemovesRulesAndEmptiesEveryLinesSlots) {
     buffer.insertText(1, 0, text.data(), text.size(), false);
     for (LineRecord* line = buffer.first(); line; line = line->next)
         for (int k = 0; k < kCarrySlots; ++k)
-            line->openAtStart[k] = line->openedHere[k] = line->closedHere[k] = k;
+            for (CarrySlots* slots : {&line->openAtStart, &line->openedHere, &line->closedHere})
+                slots->set(k, k);
 
     Emphasis emphasis;
     ASSERT_EQ(emphasis.rules.add("<!--", "-->", 4, 0, 0, 0, 2), NIMBET_OK);

@@ -158,3 +158,16 @@ TEST(LineStyler, RunsCarryBoldHighlightAndTheWholeLink) {
         EXPECT_EQ(runs[i].link, expected[i].link);
     }
 }
+
+// Lines record multi-line rules by their place among such rules, whatever
+// their number in the table.
+TEST(LineStyler, MultiLineRulesRegisteredLateCarryOver) {
+    StyleFixture f;
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(f.addRule("@", nullptr, 1, 'W'), NIMBET_OK);
+    f.addRule("/*", "*/", 4, 'C');
+    f.addRule("<!--", "-->", 4, 'H');
+    f.load("a /*\nb\n*/ <!--\nc\n-->");
+    const std::vector<std::string> expected = {"..CC", "C", "CC.HHHH", "H", "HHH"};
+    EXPECT_EQ(f.paintAll(), expected);
+}

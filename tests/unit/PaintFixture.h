@@ -42,10 +42,11 @@ struct RecordingSurface final : nimbet::Surface {
     std::vector<Line> lines;
     std::vector<Selection> selections;
     std::vector<WindowLine> windowLines;
-    std::vector<std::pair<int, int>> presents;
-    int charWidth = 8;       // of the text fonts
-    int rulerCharWidth = 5;  // of the ruler font
-    int rulerFontHeight = 9; // height of "i" in the ruler font
+    std::vector<nimbet::PixelRect> presents;
+    std::vector<nimbet::PixelRect> clips; // empty rectangle: the clip was lifted
+    int charWidth = 8;                    // of the text fonts
+    int rulerCharWidth = 5;               // of the ruler font
+    int rulerFontHeight = 9;              // height of "i" in the ruler font
 
     void clear() { *this = RecordingSurface{}; }
 
@@ -70,7 +71,8 @@ struct RecordingSurface final : nimbet::Surface {
     int fontHeight(nimbet::FontChoice font) override {
         return font == nimbet::FontChoice::Ruler ? rulerFontHeight : 16;
     }
-    void present(int width, int height) override { presents.emplace_back(width, height); }
+    void present(const nimbet::PixelRect& rect) override { presents.push_back(rect); }
+    void clip(const nimbet::PixelRect* rect) override { clips.push_back(rect ? *rect : nimbet::PixelRect{}); }
     void windowLine(int x1, int x2, int y, nimbet::Color color) override {
         windowLines.push_back({x1, x2, y, color});
     }

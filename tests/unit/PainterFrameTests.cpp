@@ -170,7 +170,7 @@ TEST(PainterFrame, WholePartialAndLightRepaints) {
 
     f.paint();
     EXPECT_TRUE(HasFill(f.surface, {0, 0, g.windowWidth, g.windowHeight}, background));
-    EXPECT_EQ(f.surface.presents, (std::vector<std::pair<int, int>>{{g.clientWidth, g.clientHeight}}));
+    EXPECT_EQ(f.surface.presents, (std::vector<PixelRect>{{0, 0, g.clientWidth, g.clientHeight}}));
 
     // Only line 2: the ruler and number strips, line 2's strip, line 2's text.
     f.surface.clear();
@@ -201,4 +201,64 @@ TEST(PainterFrame, WholePartialAndLightRepaints) {
     EXPECT_EQ(f.surface.presents.size(), 2u);
     EXPECT_EQ(f.colors(2), "CCCCCEEEEE");
     EXPECT_EQ(f.colors(0), "...ee");
+}
+
+// With the window's overlay known, partial and light frames copy only what
+// they changed, and the row where the last underline was drawn on the window.
+TEST(PainterFrame, PartialFramesCopyOnlyWhatChanged) {
+    PaintFixture f;
+    f.s.load("one\ntwo\nth|ree");
+    const ViewGeometry g = f.geometry();
+    const PixelRect ruler{0, 0, g.clientWidth, 10}, numbers{0, 10, 50, g.clientHeight};
+    WindowOverlay overlay;
+
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintAll();
+    EXPECT_EQ(f.surface.presents, (std::vector<PixelRect>{{0, 0, g.clientWidth, g.clientHeight}}));
+    EXPECT_EQ(overlay.underlineY, 10 + 3 * 16);
+
+    // The caret line's strip, and the old underline's row, which lies outside it.
+    ASSERT_TRUE(f.s.editor.setSelection({1, 2}, {1, 2}, false));
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 1);
+    EXPECT_EQ(
+        f.surface.presents,
+        (std::vector<PixelRect>{ruler, numbers, {50, 10, g.clientWidth, 26}, {0, 58, g.clientWidth, 59}}));
+    EXPECT_EQ(overlay.underlineY, 26);
+
+    // The number column is as the window shows it: it is neither painted nor
+    // copied, and the lines cannot draw into it meanwhile. The underline lies
+    // on the first pixel row below its line: a strip that holds it needs no
+    // extra copy.
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 2);
+    EXPECT_EQ(f.surface.presents,
+              (std::vector<PixelRect>{ruler, {50, 10, g.clientWidth, 26}, {50, 26, g.clientWidth, 42}}));
+    EXPECT_TRUE(TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
+    ASSERT_EQ(f.surface.clips.size(), 2u);
+    EXPECT_EQ(f.surface.clips[0].left, 50);
+    EXPECT_TRUE(f.surface.clips[1].empty()) << "the clip is lifted for the margins";
+    EXPECT_EQ(f.row(1), "two\x81\xAB");
+
+    // A changed mark changes the column: it is painted and copied again.
+    f.s.editor.setMark(3, 2);
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 1);
+    EXPECT_EQ(
+        f.surface.presents,
+        (std::vector<PixelRect>{ruler, numbers, {50, 10, g.clientWidth, 26}, {0, 26, g.clientWidth, 27}}));
+    EXPECT_FALSE(TextsOfColor(f.surface, f.settings.colors[kColorLineNumbers], FontChoice::Text).empty());
+
+    // Light: the margins and the old underline's row.
+    ASSERT_TRUE(f.s.editor.setSelection({2, 1}, {2, 1}, false));
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLight();
+    EXPECT_EQ(f.surface.presents, (std::vector<PixelRect>{ruler, numbers, {0, 26, g.clientWidth, 27}}));
+    EXPECT_EQ(overlay.underlineY, 42);
+
+    // Nothing is underlined while a selection exists.
+    ASSERT_TRUE(f.s.editor.setSelection({1, 1}, {2, 1}, false));
+    f.surface.clear();
+    Painter(f.s.editor, f.settings, f.surface, &overlay).paintLines(1, 2);
+    EXPECT_TRUE(f.surface.windowLines.empty());
+    EXPECT_EQ(overlay.underlineY, -1);
 }

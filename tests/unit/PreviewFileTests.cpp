@@ -33,6 +33,7 @@ TEST(PreviewFile, TextModeBytesEndEveryLineWithCrLf) {
         {"a\rb", "a\rb"}, // a lone CR is not a line feed and stays
         {"\r\n\r\n", "\r\n\r\n"},
         {"ソ\\表\r\n", "ソ\\表\r\n"},
+        {"\nx\r\r\n", "\r\nx\r\r\n"}, // a LF at the start; CR CR LF stays
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.in);

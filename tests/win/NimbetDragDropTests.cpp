@@ -11,11 +11,13 @@
 
 namespace {
 
-FORMATETC TextFormat() { return {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC TextFormat() {
+    return {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 // A data object offering `text` as CF_TEXT (or nothing at all).
 class TextData final : public IDataObject {
-public:
+  public:
     explicit TextData(std::string text, bool offer = true) : text_(std::move(text)), offer_(offer) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
         if (riid == IID_IUnknown || riid == IID_IDataObject) {
@@ -59,14 +61,14 @@ public:
     LONG references = 1;
     int handedOut = 0;
 
-private:
+  private:
     std::string text_;
     bool offer_;
 };
 
 // Another window accepting dropped text as a move.
 class TextWindow final : public IDropTarget {
-public:
+  public:
     TextWindow() {
         WNDCLASSA wc{};
         wc.lpfnWndProc = DefWindowProcA;
@@ -120,8 +122,10 @@ public:
 };
 
 class DragDrop : public ControlTest {
-public:
-    IDropTarget* Target() const { return static_cast<IDropTarget*>(GetPropA(control, "OleDropTargetInterface")); }
+  public:
+    IDropTarget* Target() const {
+        return static_cast<IDropTarget*>(GetPropA(control, "OleDropTargetInterface"));
+    }
     POINTL Screen(int x, int y) const {
         POINT p{x, y};
         ClientToScreen(control, &p);
@@ -132,8 +136,8 @@ public:
     // so the shell leaves a marker file behind at the end.
     static bool Xdotool(const std::string& arguments) {
         static int calls = 0;
-        const std::string marker = "/tmp/nimbet-input-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                   std::to_string(++calls);
+        const std::string marker =
+            "/tmp/nimbet-input-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++calls);
         std::string windowsMarker = "Z:" + marker;
         for (char& c : windowsMarker)
             if (c == '/')
@@ -159,9 +163,11 @@ public:
     // Presses the left button at one screen point, moves to another in steps
     // and releases it there.
     static std::string DragCommand(POINTL from, POINTL to) {
-        auto at = [](long x, long y) { return "mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.2 "; };
-        return at(from.x, from.y) + "mousedown 1 sleep 0.2 " + at(from.x + 4, from.y) + at((from.x + to.x) / 2, to.y) +
-               at(to.x, to.y) + at(to.x + 1, to.y) + "mouseup 1 sleep 0.2 " +
+        auto at = [](long x, long y) {
+            return "mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.2 ";
+        };
+        return at(from.x, from.y) + "mousedown 1 sleep 0.2 " + at(from.x + 4, from.y) +
+               at((from.x + to.x) / 2, to.y) + at(to.x, to.y) + at(to.x + 1, to.y) + "mouseup 1 sleep 0.2 " +
                at(1270, 1010); // out of every test window's way
     }
 };
@@ -206,10 +212,11 @@ TEST_F(DragDrop, RefusedDropsChangeNothing) {
         bool offerText;
         int flags;
         bool writable;
+        HRESULT dropResult;
     } cases[] = {
-        {"no text offered", false, 0x01, true},
-        {"dropping in switched off", true, 0x05, true},
-        {"write-protected", true, 0x01, false},
+        {"no text offered", false, 0x01, true, DV_E_FORMATETC}, // the drop fails
+        {"dropping in switched off", true, 0x05, true, S_OK},
+        {"write-protected", true, 0x01, false, S_OK},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -220,7 +227,7 @@ TEST_F(DragDrop, RefusedDropsChangeNothing) {
         ASSERT_EQ(target->DragEnter(&data, MK_LBUTTON, Screen(X(2), Y(1)), &effect), S_OK);
         EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
         effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        target->Drop(&data, 0, Screen(X(2), Y(1)), &effect);
+        EXPECT_EQ(target->Drop(&data, 0, Screen(X(2), Y(1)), &effect), c.dropResult);
         EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
         EXPECT_EQ(data.handedOut, 0);
         EXPECT_EQ(Text(), "one two");

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "DriverSupport.h"
 
@@ -123,6 +125,26 @@ class Paint : public testing::Test {
     int countInCells(int first, int last, int row, COLORREF color) const {
         return countIn(kNumbers + first * kCell, kNumbers + (last + 1) * kCell, kRuler + row * kLine,
                        kRuler + (row + 1) * kLine, color);
+    }
+
+    // The control's client area as the window shows it.
+    std::vector<COLORREF> image() const {
+        RECT r;
+        GetClientRect(control, &r);
+        std::vector<COLORREF> pixels;
+        HDC dc = GetDC(control);
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = 0; x < r.right; ++x)
+                pixels.push_back(GetPixel(memory, x, y));
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(control, dc);
+        return pixels;
     }
 
     static RecordingParent* shared;
@@ -435,3 +457,57 @@ TEST_F(Paint, ScrollBarsFollowTheView) {
 }
 
 } // namespace
+
+// Frames that repaint only some lines and copy only what they changed to the
+// window leave it as a whole repaint would: after typing, moving, selecting,
+// clicking a line number, a mark set without a repaint and a comment opened.
+TEST_F(Paint, PartialFramesLeaveWhatAWholeRepaintShows) {
+    auto& n = Nimbet();
+    addHostRules();
+    std::string text;
+    for (int i = 1; i <= 30; ++i)
+        text += "<p class=\"c" + std::to_string(i) + "\">行 &amp; 表示 " + std::to_string(i) + "</p>\r\n";
+    show(text.c_str());
+    ASSERT_EQ(n.NimbetSetCaretLine(0, 3), NIMBET_OK);
+    const auto key = [&](int virtualKey, bool shift = false) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageA(control, WM_KEYDOWN, virtualKey, 1);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    };
+    const auto type = [&](const char* chars) {
+        for (const char* c = chars; *c; ++c)
+            SendMessageA(control, WM_CHAR, static_cast<unsigned char>(*c), 1);
+    };
+    const auto click = [&](int x, int y) {
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    } steps[] = {
+        {"typing", [&] { type("<b>x&amp;"); }},
+        {"moving up, down and right", [&] { key(VK_UP), key(VK_DOWN), key(VK_DOWN), key(VK_RIGHT); }},
+        {"selecting with Shift", [&] { key(VK_DOWN, true), key(VK_RIGHT, true); }},
+        {"typing over the selection", [&] { type("y"); }},
+        {"clicking a line number", [&] { click(20, kRuler + 6 * kLine + 5); }},
+        {"clicking into the text", [&] { click(kNumbers + 5 * kCell, kRuler + 2 * kLine + 5); }},
+        {"a mark set without a repaint, then typing", [&] { n.NimbetSetMark(0, 3, 2, 0), type("z"); }},
+        {"backspace", [&] { key(VK_BACK); }},
+        {"opening a comment", [&] { type("<!--"); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        SetFocus(parent.hwnd()); // no blinking caret in the pictures
+        PumpMessages();
+        const std::vector<COLORREF> partial = image();
+        ASSERT_EQ(n.NimbetRefresh(0), NIMBET_OK);
+        PumpMessages();
+        EXPECT_TRUE(partial == image());
+    }
+}
