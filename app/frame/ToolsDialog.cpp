@@ -1,22 +1,15 @@
 // The external tools dialog.
 #include "ToolsDialog.h"
 
-#include <commdlg.h>
+#include <optional>
 
-#include <vector>
-
+#include "FileDialogs.h"
 #include "PathRules.h"
 #include "ResourceText.h"
 #include "ToolsRules.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
-namespace {
-
-// Room for the longest path the file dialog hands back.
-constexpr DWORD kPathBufferSize = 32768;
-
-} // namespace
 
 CToolsDialog::CToolsDialog(HINSTANCE instance, std::array<ToolEntry, kToolCount>& tools, std::string& openDir)
     : Dialog(instance, IDD_TOOLS), tools_(tools), openDir_(openDir) {}
@@ -51,24 +44,13 @@ void CToolsDialog::Inform(UINT text, UINT caption) {
 }
 
 void CToolsDialog::Browse() {
-    const std::string filter = FileDialogFilter(LoadResourceString(Instance(), IDS_TOOLS_FILTER));
-    std::vector<char> path(kPathBufferSize, '\0');
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Hwnd();
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path.data();
-    ofn.nMaxFile = kPathBufferSize;
-    ofn.lpstrInitialDir = openDir_.c_str();
-    ofn.lpstrDefExt = "html";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&ofn))
+    const std::optional<std::string> chosen = ChooseFileToOpen(
+        Hwnd(), FileDialogRequest{LoadResourceString(Instance(), IDS_TOOLS_FILTER), "html", "", openDir_});
+    if (!chosen)
         return;
-    path.back() = '\0';
-    const std::string chosen = path.data();
-    SetDlgItemTextA(Hwnd(), IDC_TOOLS_PATH, chosen.c_str());
+    SetDlgItemTextA(Hwnd(), IDC_TOOLS_PATH, chosen->c_str());
     // The next browse starts in the chosen program's folder.
-    openDir_ = FolderOf(chosen);
+    openDir_ = FolderOf(*chosen);
 }
 
 void CToolsDialog::StoreEntry() {

@@ -1,6 +1,6 @@
 // The rules behind the options and external tools dialogs: the check of the
 // ASCII extension list, the colours and flags that OK stores and the order
-// they are written in, and the built texts of the tools dialog.
+// they are written in, and the selector texts of the tools dialog.
 #include <gtest/gtest.h>
 
 #include "EditorColours.h"
@@ -87,12 +87,7 @@ TEST(OptionsRules, OkWritesFlagsThenColoursAndTheToolsDialogItsFifteenKeysThenTh
     EXPECT_EQ(toolWrites[15], "Tools/OpenDir=C:\\ff\\");
 }
 
-TEST(ToolsRules, EntriesCountFromOneAndTheFilterSplitsOnlyAtItsOwnBars) {
+TEST(ToolsRules, EntriesCountFromOne) {
     EXPECT_EQ(ToolEntryLabel("ツール ", 0), "ツール 01");
     EXPECT_EQ(ToolEntryLabel("ツール ", 4), "ツール 05");
-
-    const std::string filter = FileDialogFilter("実行ファイル(*.exe)|*.exe|全て(*.*)|*.*||");
-    EXPECT_EQ(filter, std::string("実行ファイル(*.exe)\0*.exe\0全て(*.*)\0*.*\0\0", 41));
-    // "ポ" is 83 7C: its second byte is not a separator.
-    EXPECT_EQ(FileDialogFilter("ポ|*.x"), std::string("ポ\0*.x\0", 7));
 }
