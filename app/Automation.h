@@ -30,6 +30,15 @@ enum Query : int {
     kQueryNavigateByte = 13,   // byte lParam (from 0) of that address, -1 past its end
     kQueryPings = 14,          // how many kPingMessage the view has received
 
+    // The main frame and its dialogs
+    kQueryFindReplaceState = 80, // 0 no dialog, 1 the find dialog, 2 the replace dialog
+    kQueryEditorColour = 81,     // editor colour lParam (0-7) as the editor was last given it
+    kQueryCaretColumn = 82,      // display column of the caret within its row (wrapping restarts it)
+    // The menu bar as last rebuilt; lParam = MenuItemArgument(...)
+    kQueryMenuItemCount = 83, // items of the menu
+    kQueryMenuItemId = 84,    // command id of an item (0 a separator, -1 a submenu)
+    kQueryMenuItemState = 85, // its state flags (MF_GRAYED, MF_CHECKED ...), -1 without such an item
+    kQueryMenuItemText = 86,  // byte `byte` (from 0) of its text, -1 past its end
     // Authoring: the menu bar's user-tag submenu as the last rebuild left it
     kQueryUserTagItems = 20,    // its number of items (the registration item included)
     kQueryUserTagItemId = 21,   // the command id of item lParam
@@ -53,6 +62,13 @@ enum Query : int {
 // (every other row is deselected).
 inline constexpr unsigned long kCopyFtpFindRow = 0x5100;
 inline constexpr unsigned long kCopyFtpSelectRows = 0x5200;
+// The argument of the menu queries: item `position` of top-level menu `menu`
+// (0 the File menu), or of its submenu at `submenu` when that is not -1, and
+// for the text the byte `byte`.
+constexpr long MenuItemArgument(int menu, int position, int byte = 0, int submenu = -1) {
+    return (static_cast<long>(menu | ((submenu + 1) << 4)) << 24) | (static_cast<long>(position) << 16) |
+           byte;
+}
 
 enum BrowserOperation : int {
     kBrowserNavigate = 0,

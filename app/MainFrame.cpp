@@ -1,6 +1,9 @@
-// The main window: bars, menu rebuild and close.
+// The main window: bars, menu rebuild, find and replace, title and close.
 #include "MainFrame.h"
 
+#include <algorithm>
+
+#include "App.h"
 #include "Automation.h"
 #include "MenuTexts.h"
 #include "QuiltmarkView.h"
@@ -23,9 +26,15 @@ void DeleteCommands(HMENU menu, int first, int last) {
         DeleteMenu(menu, id, MF_BYCOMMAND);
 }
 
+bool AnyRecentFile(const Settings& settings) {
+    return std::any_of(settings.recentFiles.begin(), settings.recentFiles.end(),
+                       [](const std::string& path) { return !path.empty(); });
+}
+
 } // namespace
 
-CMainFrame::CMainFrame(HINSTANCE instance, ProfileStore& profile) : FrameWindow(instance), profile_(profile) {
+CMainFrame::CMainFrame(HINSTANCE instance, App& app, ProfileStore& profile)
+    : FrameWindow(instance), app_(app), profile_(profile) {
     commands_
         .Add(
             ID_VIEW_TOOLBAR, "view.toolbar", [this] { ShowBar(Bar().Hwnd(), !ToolBarVisible()); }, {},
@@ -33,7 +42,16 @@ CMainFrame::CMainFrame(HINSTANCE instance, ProfileStore& profile) : FrameWindow(
         .Add(
             ID_VIEW_STATUS_BAR, "view.statusBar", [this] { ShowBar(Status().Hwnd(), !StatusBarVisible()); },
             {}, [this] { return StatusBarVisible(); })
-        .Add(ID_APP_EXIT, "app.exit", [this] { SendMessageA(Hwnd(), WM_CLOSE, 0, 0); });
+        .Add(ID_APP_EXIT, "app.exit", [this] { SendMessageA(Hwnd(), WM_CLOSE, 0, 0); })
+        .Add(ID_EDIT_FIND, "edit.find",
+             [this] {
+                 if (findReplace_)
+                     findReplace_->OpenFind(Hwnd(), LoadResourceString(Instance(), IDS_FIND_PLACEHOLDER));
+             })
+        .Add(ID_EDIT_REPLACE, "edit.replace", [this] {
+            if (findReplace_)
+                findReplace_->OpenReplace(Hwnd());
+        });
     // The save codes: Shift_JIS, EUC-JP, 7-bit JIS, UTF-8.
     const int saveCodes[] = {ID_CODE_SJIS, ID_CODE_EUC, ID_CODE_JIS, ID_CODE_UTF8};
     for (int code = 0; code < 4; ++code)
@@ -57,6 +75,7 @@ void CMainFrame::AttachView(CQuiltmarkView* view) {
     // Commands travel from the view to the frame.
     Router().AddTarget(view->Commands());
     Router().AddTarget(commands_);
+    findReplace_ = std::make_unique<FindReplaceDialogs>(app_, view->Editor());
 }
 
 bool CMainFrame::OnCreate() {
@@ -80,27 +99,63 @@ void CMainFrame::ApplyBarSettings(Settings& settings) {
 }
 
 void CMainFrame::OnClose() {
-    if (view_ && !view_->CheckUnsavedChanges())
-        return;
     if (view_) {
+        if (!view_->CheckUnsavedChanges())
+            return; // the user chose to stay
         view_->DeletePreviewFile();
-        Settings& settings = view_->Config();
-        view_->StoreCloseState();
-        RECT outer{};
-        GetWindowRect(Hwnd(), &outer);
-        const WindowExtent extent = WindowExtentToStore(IsZoomed(Hwnd()) != FALSE, IsIconic(Hwnd()) != FALSE,
-                                                        outer.right - outer.left, outer.bottom - outer.top);
-        settings.cx = extent.cx;
-        settings.cy = extent.cy;
-        settings.isToolbar = ToolBarVisible() ? 1 : 0;
-        settings.isStatusbar = StatusBarVisible() ? 1 : 0;
-        WriteCloseSettings(profile_, settings);
+        view_->CloseFtpHandles();
+        SaveSettingsAtClose();
     }
     DestroyWindow(Hwnd());
 }
 
+void CMainFrame::SaveSettingsAtClose() {
+    Settings& settings = view_->Config();
+    view_->StoreCloseState();
+    RECT outer{};
+    GetWindowRect(Hwnd(), &outer);
+    const WindowExtent extent = WindowExtentToStore(IsZoomed(Hwnd()) != FALSE, IsIconic(Hwnd()) != FALSE,
+                                                    outer.right - outer.left, outer.bottom - outer.top);
+    settings.cx = extent.cx;
+    settings.cy = extent.cy;
+    settings.isToolbar = ToolBarVisible() ? 1 : 0;
+    settings.isStatusbar = StatusBarVisible() ? 1 : 0;
+    WriteCloseSettings(profile_, settings);
+}
+
+bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_SYSCOMMAND) {
+        ShowTitleFor(static_cast<UINT>(wParam & 0xFFF0));
+        return false; // the system's own handling follows
+    }
+    if (message == FindReplaceDialogs::NotificationMessage() && findReplace_ && lParam) {
+        findReplace_->OnNotification(*reinterpret_cast<const FINDREPLACEA*>(lParam));
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void CMainFrame::ShowTitleFor(UINT systemCommand) {
+    switch (systemCommand) {
+    case SC_MINIMIZE:
+        minimised_ = true;
+        break;
+    case SC_SIZE:
+    case SC_MOVE:
+    case SC_MAXIMIZE:
+    case SC_RESTORE:
+        minimised_ = false;
+        break;
+    default:
+        return;
+    }
+    if (view_)
+        SetWindowTextA(Hwnd(), view_->TitleText(minimised_).c_str());
+}
+
 void CMainFrame::OnInitMenu(HMENU menu) {
-    if (!view_ || IsIconic(Hwnd()) || menu != GetMenu(Hwnd()))
+    if (!view_ || minimised_ || IsIconic(Hwnd()) || menu != GetMenu(Hwnd()))
         return;
     // Printing is not offered.
     for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
@@ -110,6 +165,14 @@ void CMainFrame::OnInitMenu(HMENU menu) {
         RebuildUserTagMenu(GetSubMenu(insert, kUserTagSubmenu));
     RebuildToolsMenu(GetSubMenu(menu, kToolsMenu));
     SetMenuChecks(menu);
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU popup) {
+    FrameWindow::OnInitMenuPopup(popup);
+    // The placeholder of an empty recent-file list stays greyed, whoever
+    // handles the recent-file commands.
+    if (view_ && popup == GetSubMenu(GetMenu(Hwnd()), kFileMenu) && !AnyRecentFile(view_->Config()))
+        EnableMenuItem(popup, ID_FILE_RECENT_1, MF_BYCOMMAND | MF_GRAYED);
 }
 
 void CMainFrame::RebuildFileMenu(HMENU file) {
@@ -155,6 +218,35 @@ void CMainFrame::RebuildToolsMenu(HMENU tools) {
     for (int i = 0; i < kToolCount; ++i)
         if (!entries[i].name.empty())
             AppendMenuA(tools, MF_STRING, ID_TOOL_1 + i, entries[i].name.c_str());
+}
+
+long CMainFrame::MenuQuery(int query, long argument) const {
+    const int menuCode = static_cast<int>((argument >> 24) & 0x7F);
+    HMENU menu = GetSubMenu(GetMenu(Hwnd()), menuCode & 0xF);
+    if (menu && (menuCode >> 4) > 0)
+        menu = GetSubMenu(menu, (menuCode >> 4) - 1);
+    const int position = static_cast<int>((argument >> 16) & 0xFF);
+    const int byte = static_cast<int>(argument & 0xFFFF);
+    if (!menu)
+        return -2;
+    switch (query) {
+    case automation::kQueryMenuItemCount:
+        return GetMenuItemCount(menu);
+    case automation::kQueryMenuItemId:
+        return static_cast<int>(GetMenuItemID(menu, position));
+    case automation::kQueryMenuItemState:
+        return static_cast<int>(GetMenuState(menu, position, MF_BYPOSITION));
+    case automation::kQueryMenuItemText: {
+        const int length = GetMenuStringA(menu, position, nullptr, 0, MF_BYPOSITION);
+        if (byte >= length)
+            return -1;
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        GetMenuStringA(menu, position, text.data(), length + 1, MF_BYPOSITION);
+        return static_cast<unsigned char>(text[byte]);
+    }
+    default:
+        return -2;
+    }
 }
 
 void CMainFrame::SetMenuChecks(HMENU menu) {

@@ -41,6 +41,7 @@ class NimbetEditorApi : public EditorApi {
     int NimbetSetSelB(int id, int from, int to) override { return n_.NimbetSetSelB(id, from, to); }
     int NimbetGetSelB(int id, int* from, int* to) override { return n_.NimbetGetSelB(id, from, to); }
     int NimbetGetCaretLine(int id) override { return n_.NimbetGetCaretLine(id); }
+    int NimbetGetCaretVPos(int id) override { return n_.NimbetGetCaretVPos(id); }
     int NimbetSetCaretLine(int id, int line) override { return n_.NimbetSetCaretLine(id, line); }
     int NimbetSetMark(int id, int line, int mark, int redraw) override {
         return n_.NimbetSetMark(id, line, mark, redraw);

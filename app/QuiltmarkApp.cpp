@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "AboutDialog.h"
 #include "MainFrame.h"
 #include "PathRules.h"
 #include "QuiltmarkView.h"
@@ -13,7 +14,12 @@
 namespace quiltmark {
 
 CQuiltmarkApp::CQuiltmarkApp(HINSTANCE instance, int showCommand, std::string commandLineFile)
-    : App(instance), showCommand_(showCommand), commandLineFile_(std::move(commandLineFile)) {}
+    : App(instance), showCommand_(showCommand), commandLineFile_(std::move(commandLineFile)) {
+    commands_.Add(ID_APP_ABOUT, "app.about", [this] {
+        CAboutDialog about(Instance());
+        about.DoModal(frame_ ? frame_->Hwnd() : nullptr);
+    });
+}
 
 CQuiltmarkApp::~CQuiltmarkApp() {
     // The view and the frame go before the library that drew into them.
@@ -38,7 +44,7 @@ bool CQuiltmarkApp::InitInstance() {
         showCommand_ = SW_SHOWMAXIMIZED;
 
     // The frame, the view and the view's initial update with the document.
-    frame_ = std::make_unique<CMainFrame>(Instance(), Profile());
+    frame_ = std::make_unique<CMainFrame>(Instance(), *this, Profile());
     if (!frame_->Create())
         return false;
     SetMainFrame(frame_.get());
@@ -47,6 +53,7 @@ bool CQuiltmarkApp::InitInstance() {
     if (!view_->Create(frame_->Hwnd()))
         return false;
     frame_->AttachView(view_.get());
+    frame_->Router().AddTarget(commands_);
     view_->InitialUpdate(commandLineFile_);
 
     const std::string title = Profile().GetProfileString(

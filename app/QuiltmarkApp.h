@@ -6,6 +6,7 @@
 #include <string>
 
 #include "App.h"
+#include "CommandTable.h"
 #include "NimbetBinding.h"
 
 namespace quiltmark {
@@ -24,6 +25,8 @@ class CQuiltmarkApp : public App {
     int showCommand_;
     std::string commandLineFile_;
     NimbetBinding nimbet_;
+    // The application's own commands, asked after the view and the frame.
+    CommandTable commands_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CQuiltmarkView> view_;
 };

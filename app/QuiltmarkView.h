@@ -99,7 +99,16 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     // Closes the FTP tab's search, connection and internet handles.
     void CloseFtpHandles();
 
+    // ---- Frame: what the main frame uses, and the option and tool dialogs
+    //      (QuiltmarkViewFrame.cpp)
+    EditorApi& Editor() { return editorApi_; }
+
   private:
+    void AddFrameCommands();
+    void OptionsCommand();
+    void ToolsCommand();
+    LRESULT AnswerFrameQuery(int query, LPARAM argument);
+
     // Start-up
     void SetUpTabs();
     std::string EditorText();

@@ -12,17 +12,11 @@
 #include "Automation.h"
 #include "MainFrame.h"
 #include "ResourceText.h"
+#include "WebAddresses.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
 namespace {
-
-// Addresses opened by the help commands.
-constexpr const char* kFaqAddress = "https://quiltmark.example.jp/faq.html";
-constexpr const char* kHomePageAddress = "https://quiltmark.example.jp/";
-constexpr const char* kTutorialAddress = "https://developer.mozilla.org/ja/docs/Learn/HTML";
-constexpr const char* kReferenceAddress = "https://www.htmq.com/";
-constexpr const char* kMailAddress = "mailto:author@quiltmark.example.jp";
 
 // A shell result of 32 or less is a failure.
 constexpr INT_PTR kShellFailureLimit = 32;
@@ -71,6 +65,7 @@ void CQuiltmarkView::AddCommands() {
     AddInsertionCommands();
     AddAuthoringCommands();
     AddFtpCommands();
+    AddFrameCommands();
 }
 
 void CQuiltmarkView::OpenAddress(const char* address, UINT failureMessageId) {
@@ -159,6 +154,8 @@ LRESULT CQuiltmarkView::AnswerQuery(WPARAM query, LPARAM argument) {
             return AnswerAuthoringQuery(static_cast<int>(query), arg);
         if (query >= automation::kQueryFtpConnected && query < automation::kQueryFtpConnected + 30)
             return AnswerFtpQuery(static_cast<int>(query), arg);
+        if (query >= automation::kQueryFindReplaceState && query <= automation::kQueryMenuItemText)
+            return AnswerFrameQuery(static_cast<int>(query), argument);
         return -2;
     }
 }

@@ -31,6 +31,7 @@ add_test(NAME nimbet.exports
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exports ${QUILTMARK_WIN_BIN}/Nimbet.dll
           ${CMAKE_SOURCE_DIR}/nimbet/include/NimbetApiList.h)
 add_wine_test(quiltmark.ui quiltmark_ui.exe)
+add_wine_test(quiltmark.frame quiltmark_frame_ui.exe)
 
 # The window benchmarks on a small document, run once: they check their own
 # results, so a benchmark that stopped measuring the right thing fails here.

@@ -86,6 +86,73 @@
 #define IDS_WRITE_DISK_FULL   7025
 #define IDS_WRITE_OTHER       7026
 
+// ---- Frame: find and replace, options (154), tools (157), about box (100) --
+#define IDB_HOMEPAGE          185   // the about box's picture
+// Strings
+#define IDS_FIND_PLACEHOLDER        7400
+#define IDS_OPTIONS_PAGE_EDITOR     7401
+#define IDS_OPTIONS_PAGE_GENERAL    7402
+#define IDS_OPTIONS_PAGE_FTP        7403
+#define IDS_OPTIONS_FTP_EXPLANATION 7404
+#define IDS_OPTIONS_LIST_REFUSED    7405
+#define IDS_TOOLS_ENTRY             7406
+#define IDS_TOOLS_FILTER            7407
+#define IDS_TOOLS_INCOMPLETE        7408
+#define IDS_TOOLS_UPDATED           7409
+#define IDS_TOOLS_UPDATED_CAPTION   7410
+#define IDS_TOOLS_DELETED           7411
+#define IDS_TOOLS_DELETED_CAPTION   7412
+#define IDS_ABOUT_LIBRARY           7413
+#define IDS_ABOUT_LIBRARY_UNKNOWN   7414
+#define IDS_ABOUT_LIBRARY_MISSING   7415
+#define IDS_ABOUT_PICTURE_TIP       7416
+#define IDS_ABOUT_VERSION           7417  // followed by the version number
+// Options dialog 154
+#define IDC_OPT_TAB                 1000
+#define IDC_OPT_ASCII_LIST          1001
+#define IDC_OPT_COLOUR_BACKGROUND   1005
+#define IDC_OPT_COLOUR_TEXT         1014
+#define IDC_OPT_COLOUR_TAGS         1015
+#define IDC_OPT_COLOUR_QUOTED       1016
+#define IDC_OPT_HTTP                1022
+#define IDC_OPT_COLOUR_COMMENTS     1023
+#define IDC_OPT_GROUP_COLOURS       1034
+#define IDC_OPT_GROUP_OTHER         1035
+#define IDC_OPT_GROUP_CLICKABLE     1036
+#define IDC_OPT_LABEL_BACKGROUND    1037
+#define IDC_OPT_COLOUR_REFERENCES   1041
+#define IDC_OPT_COLOUR_UNDERLINE    1042
+#define IDC_OPT_COLOUR_OTHER        1043
+#define IDC_OPT_FTP                 1044
+#define IDC_OPT_MAIL                1045
+#define IDC_OPT_WRAP                1047
+#define IDC_OPT_DEFAULTS            1048
+#define IDC_OPT_HTTPS               1055
+#define IDC_OPT_LABEL_TEXT          1056  // labels of colours 1-7: 1056 - 1062
+#define IDC_OPT_LABEL_OTHER         1062
+#define IDC_OPT_MOST_FRONT          1063
+#define IDC_OPT_MOST_BIG            1064
+#define IDC_OPT_SMALL_TAG           1065
+#define IDC_OPT_ASCII_EXPLANATION   1066
+#define IDC_OPT_SIDE_BY_SIDE        1067
+#define IDC_OPT_AUTO_BACKUP         1068
+#define IDC_OPT_NEW_HTML_FILE       1069
+#define IDC_OPT_RULER               1071
+#define IDC_OPT_LINE_NUMBERS        1072
+// External tools dialog 157
+#define IDC_TOOLS_PATH              1001
+#define IDC_TOOLS_BROWSE            1005
+#define IDC_TOOLS_NAME              1006
+#define IDC_TOOLS_LIST              1009
+#define IDC_TOOLS_DELETE            1014
+#define IDC_TOOLS_IS_BROWSER        1022
+// About box 100
+#define IDC_ABOUT_PICTURE           1003
+#define IDC_ABOUT_MAIL              1004
+#define IDC_ABOUT_LIBRARY_STATUS    1034
+#define IDC_ABOUT_VERSION           1040
+#define IDC_ABOUT_LIBRARY_LINK1     1051  // the recommended download page
+#define IDC_ABOUT_LIBRARY_LINK2     1053
 // ---- Insertion: colour picker, insertion dialogs, structured insertions ----
 #define IDD_LINKIMAGE         151   // link and image dialog
 #define IDD_TABLE             153

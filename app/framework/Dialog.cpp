@@ -5,18 +5,9 @@
 #include <climits>
 #include <cstdlib>
 
+#include "WindowText.h"
+
 namespace quiltmark {
-namespace {
-
-std::string ControlText(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    std::string text(length > 0 ? length + 1 : 1, '\0');
-    const int got = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(got > 0 ? got : 0);
-    return text;
-}
-
-} // namespace
 
 INT_PTR Dialog::DoModal(HWND owner) {
     return DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), owner, DialogProc,
@@ -24,7 +15,7 @@ INT_PTR Dialog::DoModal(HWND owner) {
 }
 
 std::string Dialog::ItemText(int id) const {
-    return ControlText(Item(id));
+    return WindowText(Item(id));
 }
 
 void Dialog::End(INT_PTR code) {
@@ -52,7 +43,7 @@ bool Dialog::TakeValues() {
     for (const Binding& b : bindings_) {
         if (b.kind != Kind::Int)
             continue;
-        const std::string text = ControlText(Item(b.id));
+        const std::string text = WindowText(Item(b.id));
         char* end = nullptr;
         errno = 0;
         const long value = std::strtol(text.c_str(), &end, 10);
@@ -69,10 +60,10 @@ bool Dialog::TakeValues() {
             *b.number = IsDlgButtonChecked(hwnd_, b.id) == BST_CHECKED ? 1 : 0;
             break;
         case Kind::Text:
-            *b.text = ControlText(Item(b.id));
+            *b.text = WindowText(Item(b.id));
             break;
         case Kind::Int:
-            *b.number = static_cast<int>(std::strtol(ControlText(Item(b.id)).c_str(), nullptr, 10));
+            *b.number = static_cast<int>(std::strtol(WindowText(Item(b.id)).c_str(), nullptr, 10));
             break;
         }
     }

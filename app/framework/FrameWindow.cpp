@@ -154,7 +154,7 @@ LRESULT FrameWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam)) // not the system menu
-            UpdateMenuStates(reinterpret_cast<HMENU>(wParam));
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_MENUSELECT: {
         const UINT flags = HIWORD(wParam);

@@ -60,6 +60,8 @@ class FrameWindow {
     virtual void OnClose() { DestroyWindow(hwnd_); }
     // Menu bar about to open (also before an accelerator is checked).
     virtual void OnInitMenu(HMENU) {}
+    // A drop-down menu about to open: the default shows the router's states.
+    virtual void OnInitMenuPopup(HMENU popup) { UpdateMenuStates(popup); }
     // Any other message; return true and set result when handled.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
@@ -70,11 +72,12 @@ class FrameWindow {
         return statusBar_.Create(hwnd_, instance_, windowId, indicators);
     }
     void SetIdleMessageId(UINT id) { idleMessageId_ = id; }
+    // Enables, greys and checks each item of a drop-down menu as the router says.
+    void UpdateMenuStates(HMENU menu);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void UpdateMenuStates(HMENU menu);
     void ShowPrompt(UINT commandId);
     bool OnNotify(const NMHDR* header, LRESULT& result);
 

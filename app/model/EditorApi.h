@@ -38,6 +38,7 @@ class EditorApi {
     virtual int NimbetGetSelB(int id, int* from, int* to) = 0;
 
     virtual int NimbetGetCaretLine(int id) = 0;
+    virtual int NimbetGetCaretVPos(int id) = 0;
     virtual int NimbetSetCaretLine(int id, int line) = 0;
     virtual int NimbetSetMark(int id, int line, int mark, int redraw) = 0;
     virtual int NimbetGetMark(int id, int line) = 0;

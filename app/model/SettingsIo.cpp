@@ -19,6 +19,21 @@ void Append(std::vector<std::string>& names, std::initializer_list<const char*> 
         names.emplace_back(n);
 }
 
+// Option/isClickable0 ... isClickable3.
+void AppendClickableNames(std::vector<std::string>& names) {
+    for (int i = 0; i < 4; ++i)
+        names.push_back(Key("Option/isClickable", i));
+}
+
+// Option/R0, G0, B0 ... R7, G7, B7.
+void AppendColourNames(std::vector<std::string>& names) {
+    for (int i = 0; i < kColourCount; ++i) {
+        names.push_back(Key("Option/R", i));
+        names.push_back(Key("Option/G", i));
+        names.push_back(Key("Option/B", i));
+    }
+}
+
 } // namespace
 
 void ReadSettings(ProfileStore& profile, Settings& settings, const std::vector<std::string>& names) {
@@ -47,14 +62,9 @@ void ReadBarSettings(ProfileStore& profile, Settings& settings) {
 
 std::vector<std::string> EditorSettingNames() {
     std::vector<std::string> names = {"Option/ChkRightReturn"};
-    for (int i = 0; i < 4; ++i)
-        names.push_back(Key("Option/isClickable", i));
+    AppendClickableNames(names);
     Append(names, {"Option/isRuler", "Option/isLineNum"});
-    for (int i = 0; i < kColourCount; ++i) {
-        names.push_back(Key("Option/R", i));
-        names.push_back(Key("Option/G", i));
-        names.push_back(Key("Option/B", i));
-    }
+    AppendColourNames(names);
     return names;
 }
 
@@ -166,6 +176,32 @@ std::vector<std::string> CloseSettingNames() {
 
 void WriteCloseSettings(ProfileStore& profile, Settings& settings) {
     WriteSettings(profile, settings, CloseSettingNames());
+}
+
+std::vector<std::string> OptionSettingNames() {
+    std::vector<std::string> names = {"Option/ChkRightReturn"};
+    AppendClickableNames(names);
+    Append(names, {"Option/ChkMostFront", "Option/ChkMostBig", "Option/ChkSmallTag", "HowPreview/isMyHowRL",
+                   "Option/isAutoBackUp", "Option/isNewHtmlFile", "Option/isRuler", "Option/isLineNum"});
+    AppendColourNames(names);
+    return names;
+}
+
+void WriteOptionSettings(ProfileStore& profile, Settings& settings) {
+    WriteSettings(profile, settings, OptionSettingNames());
+}
+
+std::vector<std::string> ToolSettingNames() {
+    std::vector<std::string> names;
+    for (const char* prefix : {"Tools/Name", "Tools/Path", "Tools/isBrow"})
+        for (int n = 1; n <= kToolCount; ++n)
+            names.push_back(Key(prefix, n));
+    names.emplace_back("Tools/OpenDir");
+    return names;
+}
+
+void WriteToolSettings(ProfileStore& profile, Settings& settings) {
+    WriteSettings(profile, settings, ToolSettingNames());
 }
 
 } // namespace quiltmark

@@ -51,11 +51,18 @@ bool WriteTitleSetting(ProfileStore& profile, Settings& settings, const std::str
 void ReadTwoPaneSettings(ProfileStore& profile, Settings& settings);
 // Window close, after the values were taken from the window.
 void WriteCloseSettings(ProfileStore& profile, Settings& settings);
+// Options dialog OK: the editor and window flags, then the 24 colour components.
+void WriteOptionSettings(ProfileStore& profile, Settings& settings);
+// Tools dialog closed: names, paths and browser flags of the five tools, then
+// the folder of its browse button.
+void WriteToolSettings(ProfileStore& profile, Settings& settings);
 
 // The names each step reads or writes, in order (for the steps above).
 std::vector<std::string> EditorSettingNames();
 std::vector<std::string> DocumentSettingNames(bool fileGiven);
 std::vector<std::string> CloseSettingNames();
+std::vector<std::string> OptionSettingNames();
+std::vector<std::string> ToolSettingNames();
 std::vector<std::string> UserTagSettingNames();
 
 } // namespace quiltmark

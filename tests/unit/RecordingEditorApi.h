@@ -75,6 +75,7 @@ class RecordingEditorApi : public quiltmark::EditorApi {
     }
     int NimbetGetSelB(int id, int*, int*) override { return Log(Fmt("NimbetGetSelB(%d)", id)), -2; }
     int NimbetGetCaretLine(int id) override { return Log(Fmt("NimbetGetCaretLine(%d)", id)), caretLine; }
+    int NimbetGetCaretVPos(int id) override { return Log(Fmt("NimbetGetCaretVPos(%d)", id)), 0; }
     int NimbetSetCaretLine(int id, int line) override {
         caretLine = line;
         return Log(Fmt("NimbetSetCaretLine(%d,%d)", id, line));
