@@ -151,7 +151,7 @@ void CMainFrame::ShowTitleFor(UINT systemCommand) {
         return;
     }
     if (view_)
-        SetWindowTextA(Hwnd(), view_->TitleText(minimised_).c_str());
+        view_->ShowTitle(minimised_);
 }
 
 void CMainFrame::OnInitMenu(HMENU menu) {

@@ -132,7 +132,8 @@ void CQuiltmarkView::InsertTag(std::string start, std::string end) {
     inserter_.InsertTag(std::move(start), std::move(end), context);
 }
 
-void CQuiltmarkView::SetFrameTitle(const std::string& title) {
+void CQuiltmarkView::SetFrameTitle(const std::string& title, bool shortForm) {
+    shortTitleShown_ = shortForm;
     // Every keystroke sets the title; a title that is already shown is not
     // sent to the window system again.
     const int length = GetWindowTextLengthA(frame_.Hwnd());

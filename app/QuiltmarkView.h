@@ -88,9 +88,9 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     // The editor text differs from the text last loaded or saved (compared
     // through NKF32.DLL when it is there).
     bool IsModified();
-    // The main window's title: the full title, or the short title while the
-    // window is minimised, with " *" when the document is modified.
-    std::string TitleText(bool minimised);
+    // Shows the main window's title: the full title, or the short title while
+    // the window is minimised, with " *" when the document is modified.
+    void ShowTitle(bool minimised);
     // The save-code commands of the frame: 0 Shift_JIS, 1 EUC-JP, 2 7-bit
     // JIS, 3 UTF-8. Codes other than Shift_JIS need NKF32.DLL.
     void SelectSaveCode(int code);
@@ -112,7 +112,9 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     // Start-up
     void SetUpTabs();
     std::string EditorText();
-    void SetFrameTitle(const std::string& title);
+    // shortForm tells which of the two titles the text is built from, so that
+    // a late marker update keeps the form the window shows.
+    void SetFrameTitle(const std::string& title, bool shortForm = false);
 
     // Documents (QuiltmarkViewDocuments.cpp)
     void AddDocumentCommands();
@@ -253,6 +255,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     std::string previewPath_;
     std::string fullTitle_;
     std::string shortTitle_;
+    bool shortTitleShown_ = false;
     std::string savedText_;
 
     // Insertion

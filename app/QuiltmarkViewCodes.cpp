@@ -29,8 +29,8 @@ bool CQuiltmarkView::IsModified() {
     return modified_.IsModified(EditorText(), nkf_);
 }
 
-std::string CQuiltmarkView::TitleText(bool minimised) {
-    return WindowTitle(minimised ? shortTitle_ : fullTitle_, IsModified());
+void CQuiltmarkView::ShowTitle(bool minimised) {
+    SetFrameTitle(WindowTitle(minimised ? shortTitle_ : fullTitle_, IsModified()), minimised);
 }
 
 void CQuiltmarkView::HandleTextChange() {
@@ -91,7 +91,8 @@ void CQuiltmarkView::ApplyTitleCheck(std::uint64_t ticket, bool modified) {
     if (ticket != changeTicket_ || !titleCheckPending_)
         return; // the text or the saved text has changed since
     titleCheckPending_ = false;
-    SetFrameTitle(WindowTitle(fullTitle_, modified));
+    // The window may have been minimised since the keystroke.
+    SetFrameTitle(WindowTitle(shortTitleShown_ ? shortTitle_ : fullTitle_, modified), shortTitleShown_);
 }
 
 void CQuiltmarkView::WriteBackup(const std::string& text, const LocalMinute& time) {

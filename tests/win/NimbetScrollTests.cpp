@@ -19,7 +19,9 @@ public:
     }
     int Top() const { return GetScrollPos(control, SB_VERT) + 1; }
     int First() const { return GetScrollPos(control, SB_HORZ) + 1; }
-    void Vertical(int code) { SendMessageA(control, WM_VSCROLL, MAKEWPARAM(code, 0), 0); }
+    void Vertical(int code, int position = 0) {
+        SendMessageA(control, WM_VSCROLL, MAKEWPARAM(code, position), 0);
+    }
     // A checksum of what the window shows.
     unsigned long long Picture() const {
         RECT client;
@@ -108,10 +110,26 @@ TEST_F(Scrolling, HeldArrowScrollsWithoutRepaintingUntilLetGo) {
     EXPECT_NE(oneDown, atTop);
     Vertical(SB_ENDSCROLL);
 
-    // Steps faster than 30 ms apart: the picture stays until the end.
-    Vertical(SB_LINEDOWN);
-    Vertical(SB_LINEDOWN);
-    Vertical(SB_LINEDOWN);
+    // Steps faster than 30 ms apart: the picture stays until the end. A busy
+    // machine may not deliver three steps that fast; such a try says nothing
+    // about the throttle, so it is made again from line 2.
+    bool fast = false;
+    for (int attempt = 0; attempt < 10 && !fast; ++attempt) {
+        if (attempt > 0) {
+            Vertical(SB_ENDSCROLL);
+            Vertical(SB_THUMBTRACK, 1);
+            Vertical(SB_ENDSCROLL);
+            Pump(100);
+            ASSERT_EQ(Top(), 2);
+            ASSERT_EQ(Picture(), oneDown);
+        }
+        const DWORD started = GetTickCount();
+        Vertical(SB_LINEDOWN);
+        Vertical(SB_LINEDOWN);
+        Vertical(SB_LINEDOWN);
+        fast = GetTickCount() - started < 20;
+    }
+    ASSERT_TRUE(fast) << "the machine never sent three steps within 20 ms";
     Pump(100);
     EXPECT_EQ(Top(), 5);
     EXPECT_EQ(Picture(), oneDown) << "no repaint while scrolling fast";
