@@ -22,10 +22,11 @@ namespace {
 constexpr INT_PTR kShellFailureLimit = 32;
 
 // The browser-call query hands its argument to the browser as an operation.
-static_assert(automation::kBrowserNavigate == CWebBrowser2::kNavigate &&
-              automation::kBrowserRefresh == CWebBrowser2::kRefresh &&
-              automation::kBrowserBack == CWebBrowser2::kGoBack &&
-              automation::kBrowserForward == CWebBrowser2::kGoForward);
+constexpr bool SameOperation(int query, int operation) { return query == operation; }
+static_assert(SameOperation(automation::kBrowserNavigate, CWebBrowser2::kNavigate) &&
+              SameOperation(automation::kBrowserRefresh, CWebBrowser2::kRefresh) &&
+              SameOperation(automation::kBrowserBack, CWebBrowser2::kGoBack) &&
+              SameOperation(automation::kBrowserForward, CWebBrowser2::kGoForward));
 
 } // namespace
 

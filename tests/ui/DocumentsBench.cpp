@@ -45,7 +45,7 @@ template <typename Action> double Time(Action action) {
     return Milliseconds(from, to);
 }
 
-void SendSync(const AppSession& app, HWND window, UINT message, WPARAM wParam) {
+void SendSync(HWND window, UINT message, WPARAM wParam) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window, message, wParam, 0, SMTO_NORMAL, 120000, &result);
 }
@@ -60,10 +60,10 @@ void OpenAndSave(bool withLibrary) {
     app.Start();
     app.WaitForFrame();
     for (int run = 0; run < 3; ++run) {
-        const double open = Time([&] { SendSync(app, app.Frame(), WM_COMMAND, ID_FILE_RECENT_1 + 4); });
+        const double open = Time([&] { SendSync(app.Frame(), WM_COMMAND, ID_FILE_RECENT_1 + 4); });
         const size_t before = app.ReadFile("big.html").size();
-        SendSync(app, app.Editor(), WM_CHAR, 'x');
-        const double save = Time([&] { SendSync(app, app.Frame(), WM_COMMAND, ID_FILE_SAVE); });
+        SendSync(app.Editor(), WM_CHAR, 'x');
+        const double save = Time([&] { SendSync(app.Frame(), WM_COMMAND, ID_FILE_SAVE); });
         std::printf("%s NKF32.DLL: open 20 MB %.0f ms, save 20 MB %.0f ms (file %s)\n",
                     withLibrary ? "with   " : "without", open, save,
                     app.ReadFile("big.html").size() == before + 1 ? "complete" : "WRONG SIZE");
@@ -82,7 +82,7 @@ void Typing(bool withLibrary) {
     for (int i = 0; i < 40; ++i) {
         // Each key is handled in full (the editor's change notification
         // included) before SendMessage returns.
-        keys.push_back(Time([&] { SendSync(app, app.Editor(), WM_CHAR, 'a' + i % 26); }));
+        keys.push_back(Time([&] { SendSync(app.Editor(), WM_CHAR, 'a' + i % 26); }));
         handling.push_back(app.Query(kQueryChangeMicroseconds) / 1000.0);
         // Then the title's full modified test runs once the input is handled.
         checks.push_back(
