@@ -106,6 +106,11 @@ class FtpTab {
 
     void FillLocalList();
     void FillRemoteList();
+    // The two sides share their dialogs, log lines and messages; the server
+    // side also notices a lost connection and keeps folders from renaming.
+    enum class Side { Remote, Local };
+    void MakeDirectoryOn(Side side);
+    void RenameOn(Side side);
     std::vector<FtpFileEntry> ReadLocalFolder();
     void OpenLocalRows();
     void OpenRemoteRows();

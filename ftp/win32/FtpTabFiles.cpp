@@ -22,7 +22,12 @@ std::vector<FtpFileEntry> Copies(const std::vector<const FtpFileEntry*>& rows) {
 
 } // namespace
 
-void FtpTab::MakeRemoteDirectory() {
+void FtpTab::MakeRemoteDirectory() { MakeDirectoryOn(Side::Remote); }
+void FtpTab::MakeLocalDirectory() { MakeDirectoryOn(Side::Local); }
+void FtpTab::RenameRemote() { RenameOn(Side::Remote); }
+void FtpTab::RenameLocal() { RenameOn(Side::Local); }
+
+void FtpTab::MakeDirectoryOn(Side side) {
     if (!Connected()) {
         ShowLog();
         return;
@@ -32,45 +37,32 @@ void FtpTab::MakeRemoteDirectory() {
         AppendFtpLog(Text(IDS_FTP_MKDIR_CANCELLED));
         return;
     }
-    if (connection_.MakeDirectory(remoteDir_ + dialog.value)) {
+    const bool remote = side == Side::Remote;
+    const bool made = remote ? connection_.MakeDirectory(remoteDir_ + dialog.value)
+                             : CreateDirectoryA((localDir_ + dialog.value).c_str(), nullptr) != FALSE;
+    if (made) {
         AppendFtpLog(FillIn(Text(IDS_FTP_MKDIR_DONE), {dialog.value}));
-        FillRemoteList();
-    } else {
+        remote ? FillRemoteList() : FillLocalList();
+        return;
+    }
+    if (remote)
         NoteFailure();
-        Tell(Text(IDS_FTP_MKDIR_FAILED), IDS_CAPTION_ERROR);
-        AppendFtpLog(Text(IDS_FTP_MKDIR_FAILED));
-    }
+    Tell(Text(remote ? IDS_FTP_MKDIR_FAILED : IDS_FTP_MKDIR_LOCAL_FAILED), IDS_CAPTION_ERROR);
+    AppendFtpLog(Text(IDS_FTP_MKDIR_FAILED));
 }
 
-void FtpTab::MakeLocalDirectory() {
-    if (!Connected()) {
-        ShowLog();
-        return;
-    }
-    InputNameDlg dialog(instance_, InputNameMode::MakeDirectory);
-    if (dialog.DoModal(view_) != IDOK) {
-        AppendFtpLog(Text(IDS_FTP_MKDIR_CANCELLED));
-        return;
-    }
-    if (CreateDirectoryA((localDir_ + dialog.value).c_str(), nullptr)) {
-        AppendFtpLog(FillIn(Text(IDS_FTP_MKDIR_DONE), {dialog.value}));
-        FillLocalList();
-    } else {
-        Tell(Text(IDS_FTP_MKDIR_LOCAL_FAILED), IDS_CAPTION_ERROR);
-        AppendFtpLog(Text(IDS_FTP_MKDIR_FAILED));
-    }
-}
-
-void FtpTab::RenameRemote() {
-    const std::vector<FtpFileEntry> rows = Copies(remote_.Selected());
+void FtpTab::RenameOn(Side side) {
+    const bool remote = side == Side::Remote;
+    const std::vector<FtpFileEntry> rows = Copies((remote ? remote_ : local_).Selected());
     if (rows.empty() || !Connected()) {
         Tell(Text(IDS_FTP_NOTHING_SELECTED), IDS_CAPTION_ERROR);
         return;
     }
+    const std::string& folder = remote ? remoteDir_ : localDir_;
     bool renamed = false;
     for (const FtpFileEntry& row : rows) {
         const std::string& old = row.name;
-        if (row.isFolder) {
+        if (remote && row.isFolder) {
             Tell(Text(IDS_FTP_NO_FOLDER_RENAME), IDS_FTP_CAPTION_SORRY);
             continue;
         }
@@ -83,48 +75,21 @@ void FtpTab::RenameRemote() {
             AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_SAME), {old}));
             continue;
         }
-        if (connection_.Rename(remoteDir_ + old, remoteDir_ + dialog.value)) {
+        const std::string from = folder + old, to = folder + dialog.value;
+        const bool ok =
+            remote ? connection_.Rename(from, to) : MoveFileA(from.c_str(), to.c_str()) != FALSE;
+        if (ok) {
             AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_DONE), {old, dialog.value}));
             renamed = true;
-        } else {
+            continue;
+        }
+        if (remote)
             NoteFailure();
-            Tell(Text(IDS_FTP_RENAME_FAILED_BOX), IDS_CAPTION_ERROR);
-            AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_FAILED), {old, dialog.value}));
-        }
+        Tell(Text(IDS_FTP_RENAME_FAILED_BOX), IDS_CAPTION_ERROR);
+        AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_FAILED), {old, dialog.value}));
     }
     if (renamed)
-        FillRemoteList();
-    ShowLog();
-}
-
-void FtpTab::RenameLocal() {
-    const std::vector<FtpFileEntry> rows = Copies(local_.Selected());
-    if (rows.empty() || !Connected()) {
-        Tell(Text(IDS_FTP_NOTHING_SELECTED), IDS_CAPTION_ERROR);
-        return;
-    }
-    bool renamed = false;
-    for (const FtpFileEntry& row : rows) {
-        const std::string& old = row.name;
-        InputNameDlg dialog(instance_, InputNameMode::Rename, old);
-        if (dialog.DoModal(view_) != IDOK) {
-            AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_CANCELLED), {old}));
-            continue;
-        }
-        if (dialog.value == old) {
-            AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_SAME), {old}));
-            continue;
-        }
-        if (MoveFileA((localDir_ + old).c_str(), (localDir_ + dialog.value).c_str())) {
-            AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_DONE), {old, dialog.value}));
-            renamed = true;
-        } else {
-            Tell(Text(IDS_FTP_RENAME_FAILED_BOX), IDS_CAPTION_ERROR);
-            AppendFtpLog(FillIn(Text(IDS_FTP_RENAME_FAILED), {old, dialog.value}));
-        }
-    }
-    if (renamed)
-        FillLocalList();
+        remote ? FillRemoteList() : FillLocalList();
     ShowLog();
 }
 
