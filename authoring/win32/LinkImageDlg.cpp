@@ -6,24 +6,14 @@
 #include <vector>
 
 #include "DialogSupport.h"
+#include "FileDialogs.h"
 #include "InsertionTexts.h"
 #include "PathRules.h"
 #include "ResourceText.h"
-#include "ShiftJis.h"
 #include "resource_ids.h"
 
 namespace quiltmark {
 namespace {
-
-// A filter as the string table keeps it ("name|pattern|...||") in the form
-// the file dialog takes (parts ended by zero bytes). Only "|" characters
-// separate; a second byte 0x7C of a double-byte character stays.
-std::string FileDialogFilter(std::string filter) {
-    for (size_t i = 0; i < filter.size(); i += CharLength(filter, i))
-        if (filter[i] == '|')
-            filter[i] = '\0';
-    return filter;
-}
 
 // The longest path the wide file functions accept; the dialog never cuts one.
 constexpr size_t kPathBuffer = 32768;
@@ -118,7 +108,7 @@ void CLinkImageDlg::Arrange() {
 
 void CLinkImageDlg::Browse() {
     browsed = true;
-    const std::string filter = FileDialogFilter(
+    const std::string filter = DialogFilter(
         LoadResourceString(Instance(), mode == Mode::Link ? IDS_LINK_FILTER : IDS_IMAGE_FILTER));
     std::vector<char> file(kPathBuffer, '\0');
     OPENFILENAMEA dialog{};

@@ -2,10 +2,10 @@
 #include "FtpSettingsDlg.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <string>
 
+#include "FileDialogs.h"
 #include "FtpLog.h"
 #include "FtpPaths.h"
 #include "ResourceText.h"
@@ -136,27 +136,10 @@ void FtpSettingsDlg::ConnectButton() {
 }
 
 void FtpSettingsDlg::BrowseButton() {
-    const std::string title = LoadResourceString(Instance(), IDS_FTP_BROWSE_FIRST);
-    const std::string start = TextOf(Item(IDC_FTPSET_LOCAL));
-    BROWSEINFOA info{};
-    info.hwndOwner = Hwnd();
-    info.lpszTitle = title.c_str();
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-    info.lpfn = [](HWND window, UINT message, LPARAM, LPARAM data) -> int {
-        if (message == BFFM_INITIALIZED)
-            SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-        return 0;
-    };
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-    if (!chosen)
-        return;
-    char path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListA(chosen, path);
-    CoTaskMemFree(chosen);
-    if (ok)
-        SetDlgItemTextA(Hwnd(), IDC_FTPSET_LOCAL,
-                        (std::string(path, strnlen(path, MAX_PATH)) + "\\").c_str());
+    const std::optional<std::string> chosen = ChooseFolder(
+        Hwnd(), LoadResourceString(Instance(), IDS_FTP_BROWSE_FIRST), TextOf(Item(IDC_FTPSET_LOCAL)));
+    if (chosen)
+        SetDlgItemTextA(Hwnd(), IDC_FTPSET_LOCAL, (*chosen + "\\").c_str());
 }
 
 void FtpSettingsDlg::OnCommand(int id, int code) {

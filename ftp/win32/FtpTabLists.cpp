@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "FileDialogs.h"
 #include "FtpPaths.h"
 #include "PathRules.h"
 #include "ResourceText.h"
@@ -209,27 +210,10 @@ bool FtpTab::OnPathEnter(int editId) {
 }
 
 void FtpTab::BrowseLocal() {
-    const std::string title = Text(IDS_FTP_BROWSE_LOCAL);
-    BROWSEINFOA info{};
-    info.hwndOwner = view_;
-    info.lpszTitle = title.c_str();
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    const std::string start = localDir_;
-    info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-    info.lpfn = [](HWND window, UINT message, LPARAM, LPARAM data) -> int {
-        if (message == BFFM_INITIALIZED)
-            SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-        return 0;
-    };
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+    const std::optional<std::string> chosen = ChooseFolder(view_, Text(IDS_FTP_BROWSE_LOCAL), localDir_);
     if (!chosen)
         return;
-    char path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListA(chosen, path);
-    CoTaskMemFree(chosen);
-    if (!ok)
-        return;
-    localDir_ = WithTrailingBackslash(std::string(path, strnlen(path, MAX_PATH)));
+    localDir_ = WithTrailingBackslash(*chosen);
     FillLocalList();
 }
 

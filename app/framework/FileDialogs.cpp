@@ -1,4 +1,5 @@
-// Open, save and folder dialogs through the common dialogs and the shell.
+// Open, save and folder dialogs through the common dialogs and the shell,
+// for every command that asks for a file or a folder.
 #include "FileDialogs.h"
 
 #include <commdlg.h>

@@ -1,5 +1,5 @@
-// The common dialogs of the document commands: open, save as and the folder
-// of a new document.
+// The common dialogs every command uses to ask for a file or a folder: open,
+// save as and the shell's folder dialog.
 #pragma once
 
 #include <windows.h>
