@@ -149,6 +149,7 @@ class CQuiltmarkView : public FormView, private EditorHostSite, private Insertio
     void SelectTab(int tab);
     void ToggleTwoPane(int kind);
     void MovePanes(int barId, int distance);
+    void ArrangeFtpIcons();
     void ShowControl(int id, bool show);
     void Place(int id, const Rect& r);
 

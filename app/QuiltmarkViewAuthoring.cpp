@@ -57,6 +57,8 @@ void CQuiltmarkView::PasteAsHtml() {
         return;
     const std::string html = ClipboardTextToHtml(ReadClipboardText(Hwnd()));
     InsertTag(html, html);
+    // The FTP log box keeps its text and is left scrolled to its end.
+    ftp_.ScrollLogToEnd();
 }
 
 // A free slot, or no slot at all, inserts nothing.

@@ -98,6 +98,13 @@ void CQuiltmarkView::Layout() {
     clientWidth_ = w;
     for (const ControlRect& c : FtpTabLayout(w, h, ftpSplit_))
         Place(c.id, c.rect);
+    ArrangeFtpIcons();
+}
+
+void CQuiltmarkView::ArrangeFtpIcons() {
+    // In the icon views the icons flow again to fit the lists' new widths.
+    for (int list : {IDC_LOCAL_LIST, IDC_REMOTE_LIST})
+        SendMessageA(Item(list), LVM_ARRANGE, LVA_DEFAULT, 0);
 }
 
 void CQuiltmarkView::SelectTab(int tab) {
@@ -130,6 +137,7 @@ void CQuiltmarkView::MovePanes(int barId, int distance) {
         GetClientRect(Hwnd(), &client);
         for (const ControlRect& c : FtpPathRowLayout(client.right, ftpSplit_))
             Place(c.id, c.rect);
+        ArrangeFtpIcons();
     }
 }
 

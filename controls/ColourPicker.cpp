@@ -147,9 +147,12 @@ LRESULT CColourPicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // A release while the button is pushed is a click (mouse, Space or BM_CLICK).
         const bool press = message == WM_LBUTTONUP ? GetCapture() == button_ : wParam == VK_SPACE;
         const bool click = press && (CallOriginal(BM_GETSTATE, 0, 0) & BST_PUSHED);
+        inRelease_ = true;
+        clickReported_ = false;
         const LRESULT result = CallOriginal(message, wParam, lParam);
+        inRelease_ = false;
         Repaint();
-        if (click)
+        if (click || clickReported_)
             OnClicked();
         return result;
     }
@@ -181,6 +184,16 @@ LRESULT CColourPicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return CallOriginal(message, wParam, lParam);
     }
+}
+
+bool CColourPicker::OnParentCommand(WPARAM wParam) {
+    if (!button_ || HIWORD(wParam) != BN_CLICKED || LOWORD(wParam) != GetDlgCtrlID(button_))
+        return false;
+    if (inRelease_)
+        clickReported_ = true;
+    else
+        OnClicked();
+    return true;
 }
 
 void CColourPicker::OnClicked() {

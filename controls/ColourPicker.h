@@ -51,6 +51,12 @@ class CColourPicker {
     void SetDefaultText(const std::string& text) { defaultText_ = text; }
     void SetCustomText(const std::string& text) { customText_ = text; }
 
+    // The parent hands its WM_COMMAND messages here: a click reported for
+    // this button (BN_CLICKED with its id) opens the palette, also when the
+    // report did not come from the button itself. True when it was this
+    // button's click.
+    bool OnParentCommand(WPARAM wParam);
+
     bool IsOpen() const { return open_; }
     // The open palette, or null.
     CColourPopup* Palette() const;
@@ -75,6 +81,11 @@ class CColourPicker {
     int mode_ = kBackgroundMode;
     bool trackSelection_ = false;
     bool open_ = false;
+    // While the button handles its own release, its click report to the
+    // parent only marks the click: the palette opens once the button has
+    // let go of the mouse, since the palette takes the mouse itself.
+    bool inRelease_ = false;
+    bool clickReported_ = false;
     std::string defaultText_;
     std::string customText_;
 };

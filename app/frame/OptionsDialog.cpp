@@ -268,6 +268,8 @@ bool COptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
         return false;
     }
     case WM_COMMAND:
+        for (CColourPicker& picker : pickers_)
+            picker.OnParentCommand(wParam);
         if (LOWORD(wParam) == IDC_OPT_DEFAULTS && HIWORD(wParam) == BN_CLICKED) {
             ResetPage(CurrentPage());
             result = TRUE;

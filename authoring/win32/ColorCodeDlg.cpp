@@ -73,6 +73,8 @@ bool CColorCodeDlg::Validate() {
 }
 
 bool CColorCodeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_COMMAND)
+        picker_.OnParentCommand(wParam);
     if (IsPickerNote(message)) {
         if (message == kColourSelEndOk && lParam == IDC_CODE_PICKER) {
             SetColour(static_cast<std::uint32_t>(wParam));

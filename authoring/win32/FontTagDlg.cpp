@@ -117,8 +117,9 @@ BOOL CFontTagDlg::OnInitDialog() {
     FillList(Item(IDC_FONT_SIZE), kSizes, std::size(kSizes));
 
     colour = 0xFFFFFFFF;
+    // The button keeps its own colour (the button face) until a colour is
+    // chosen; the dialog's colour value is what the tag uses.
     picker_.Attach(Hwnd(), IDC_FONT_COLOUR);
-    picker_.SetColour(kDefaultColour);
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR, LoadResourceString(Instance(), IDS_FONT_NO_COLOUR).c_str());
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR_NOTE,
                     LoadResourceString(Instance(), IDS_FONT_NO_COLOUR_NOTE).c_str());
@@ -128,14 +129,12 @@ BOOL CFontTagDlg::OnInitDialog() {
 void CFontTagDlg::OnColourAccepted(COLORREF chosen) {
     colour = chosen;
     if (static_cast<std::int32_t>(colour) < 0) {
-        picker_.SetTextColour(GetSysColor(COLOR_BTNTEXT));
         SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR, LoadResourceString(Instance(), IDS_FONT_NO_COLOUR).c_str());
         SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR_NOTE,
                         LoadResourceString(Instance(), IDS_FONT_NO_COLOUR_NOTE).c_str());
         return;
     }
     colourCode = HashCode(colour);
-    picker_.SetTextColour(ReadableTextColour(colour));
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR, RgbForm(colour).c_str());
     const std::string note = std::string("( ").append(colourCode).append(" )");
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR_NOTE, note.c_str());
@@ -148,6 +147,8 @@ bool CFontTagDlg::Validate() {
 }
 
 bool CFontTagDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_COMMAND)
+        picker_.OnParentCommand(wParam);
     if (!IsPickerNote(message))
         return false;
     if (message == kColourSelEndOk && lParam == IDC_FONT_COLOUR)

@@ -92,6 +92,8 @@ class FtpTab {
     FtpFileList& LocalList() { return local_; }
     FtpFileList& RemoteList() { return remote_; }
     const std::string& LogText() const { return log_.Text(); }
+    // The log box scrolled down so that its last line shows.
+    void ScrollLogToEnd();
 
   private:
     friend void CALLBACK FtpStatusCallback(HINTERNET, DWORD_PTR, DWORD, LPVOID, DWORD);

@@ -118,9 +118,13 @@ void FtpTab::AppendFtpLog(const std::string& line) {
 }
 
 void FtpTab::ShowLog() {
-    HWND box = Item(IDC_FTP_LOG);
-    SetWindowTextA(box, log_.Text().c_str());
+    SetWindowTextA(Item(IDC_FTP_LOG), log_.Text().c_str());
     shownLogSize_ = log_.Text().size();
+    ScrollLogToEnd();
+}
+
+void FtpTab::ScrollLogToEnd() {
+    HWND box = Item(IDC_FTP_LOG);
     const LRESULT lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
     SendMessageA(box, EM_LINESCROLL, 0, lines);
 }

@@ -232,8 +232,19 @@ TEST(AuthoringPaste, ClipboardTextIsConvertedInPlaceOfTheSelection) {
         app.Command(ID_EDIT_UNDO);
         EXPECT_EQ(app.EditorText(), "[old]\r\n");
     }
-    // The FTP log box is left alone.
-    EXPECT_EQ(AppSession::TextOf(GetDlgItem(app.View(), IDC_FTP_LOG)), "ここにFTPの簡易ログが表示されます");
+    // The FTP log box keeps its text and is left scrolled to its end.
+    HWND log = GetDlgItem(app.View(), IDC_FTP_LOG);
+    EXPECT_EQ(AppSession::TextOf(log), "ここにFTPの簡易ログが表示されます");
+    std::string lines;
+    for (int i = 1; i <= 40; ++i)
+        lines += "line " + std::to_string(i) + "\r\n";
+    SendMessageA(log, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lines.c_str()));
+    SendMessageA(log, EM_LINESCROLL, 0, -1000);
+    ASSERT_EQ(SendMessageA(log, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    SetClipboardBytes("x");
+    app.Command(ID_EDIT_PASTE_AS_HTML);
+    EXPECT_EQ(AppSession::TextOf(log), lines);
+    EXPECT_GT(SendMessageA(log, EM_GETFIRSTVISIBLELINE, 0, 0), 30);
     ASSERT_TRUE(app.CloseDiscarding());
 }
 

@@ -201,8 +201,12 @@ class Insertion : public testing::Test {
         Press(files, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(files); }));
     }
+    // Opens a picker's palette by telling the dialog of a click on it, as a
+    // dialog driven by control id hears of one (the controls driver clicks
+    // the button itself).
     HWND OpenPalette(HWND dialog, int pickerId) {
-        PostMessageA(GetDlgItem(dialog, pickerId), BM_CLICK, 0, 0);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(pickerId, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, pickerId)));
         HWND palette = nullptr;
         WaitUntil([&] { return (palette = FindWindowA(kPopupClass, nullptr)) && IsWindowVisible(palette); });
         return palette;
@@ -432,11 +436,15 @@ TEST_F(Insertion, FontDialogListsAndThePickerByKeys) {
     EXPECT_EQ(Text(dialog, IDC_FONT_COLOUR), "標準");
     EXPECT_EQ(Text(dialog, IDC_FONT_COLOUR_NOTE), "( 標準 )");
 
-    // The palette opens on its default box; Down twice, Right twice: Dark Green.
+    // The palette opens on the button's own colour, the button face: from
+    // wherever that is, Up six times reaches the default box; then Down,
+    // Right three times, Down and Up again: Dark Green. The palette is opened
+    // the way a dialog hears of a click, by its BN_CLICKED.
     HWND palette = OpenPalette(dialog, IDC_FONT_COLOUR);
     ASSERT_TRUE(palette);
     Shot("font-palette");
-    PaletteKeys(palette, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_UP, VK_RETURN});
+    PaletteKeys(palette, {VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_RIGHT,
+                          VK_DOWN, VK_UP, VK_RETURN});
     WaitUntil([&] { return Text(dialog, IDC_FONT_COLOUR_NOTE) != "( 標準 )"; });
     EXPECT_EQ(Text(dialog, IDC_FONT_COLOUR), "RGB(0,85,0)");
     EXPECT_EQ(Text(dialog, IDC_FONT_COLOUR_NOTE), "( #005500 )");
