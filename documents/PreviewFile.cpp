@@ -80,9 +80,12 @@ WriteProblem ProblemOf(const WriteFailure& failure) {
 
 std::string BrowserAddress(const std::string& path) {
     const size_t colon = path.find(':');
-    const std::string drive = colon == std::string::npos ? path : path.substr(0, colon);
+    // A network path has no drive: "\\server\share\..." is addressed as
+    // "file://server\share\...".
+    const bool network = colon == std::string::npos && path.rfind("\\\\", 0) == 0;
+    const std::string drive = colon == std::string::npos ? std::string() : path.substr(0, colon);
     const std::string rest = path.size() > 3 ? path.substr(3) : std::string();
-    std::string address = "file:///" + drive + ":/" + rest;
+    std::string address = network ? "file://" + path.substr(2) : "file:///" + drive + ":/" + rest;
     std::string encoded;
     for (char c : address) {
         if (c == ' ')

@@ -96,6 +96,7 @@ TEST(PreviewFile, ProblemsAreSortedByTheirCause) {
 TEST(PreviewFile, BrowserAddressKeepsBackslashesAndEncodesSpaces) {
     EXPECT_EQ(BrowserAddress("C:\\My Site\\tmp_preview.html"), "file:///C:/My%20Site\\tmp_preview.html");
     EXPECT_EQ(BrowserAddress("D:\\a b c\\tmp_preview.html"), "file:///D:/a%20b%20c\\tmp_preview.html");
+    EXPECT_EQ(BrowserAddress("\\\\srv\\my share\\tmp_preview.html"), "file://srv\\my%20share\\tmp_preview.html");
     EXPECT_EQ(BrowserAddress("E:\\tmp_preview.html"), "file:///E:/tmp_preview.html");
 }
 
