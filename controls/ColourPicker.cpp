@@ -189,6 +189,8 @@ LRESULT CColourPicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CColourPicker::OnParentCommand(WPARAM wParam) {
     if (!button_ || HIWORD(wParam) != BN_CLICKED || LOWORD(wParam) != GetDlgCtrlID(button_))
         return false;
+    if (!IsWindowEnabled(button_))
+        return true; // a disabled button opens nothing, however the click came
     if (inRelease_)
         clickReported_ = true;
     else
