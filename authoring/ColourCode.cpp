@@ -72,6 +72,12 @@ std::string RgbForm(std::uint32_t colour) {
            std::to_string(Blue(colour)) + ")";
 }
 
+std::uint32_t ReadableTextColour(std::uint32_t background) {
+    // Perceived brightness, weighting green most and blue least (ITU-R BT.601).
+    const int brightness = (299 * Red(background) + 587 * Green(background) + 114 * Blue(background)) / 1000;
+    return brightness < 128 ? 0xFFFFFF : 0x000000;
+}
+
 std::uint32_t ColourFromDecimalParts(const std::string& red, const std::string& green,
                                      const std::string& blue) {
     return FromParts(LowByteOfNumber(red, 10), LowByteOfNumber(green, 10), LowByteOfNumber(blue, 10));

@@ -17,6 +17,9 @@ std::string HashCode(std::uint32_t colour);
 // "RGB(255,128,0)".
 std::string RgbForm(std::uint32_t colour);
 
+// Black or white, whichever reads better on `background`.
+std::uint32_t ReadableTextColour(std::uint32_t background);
+
 // The colour of three decimal parts as typed: each read as a decimal number
 // (blanks, an optional sign, digits; text that is no number counts as 0) and
 // taken modulo 256, so "300" gives 44.

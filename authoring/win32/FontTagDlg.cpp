@@ -129,12 +129,15 @@ BOOL CFontTagDlg::OnInitDialog() {
 void CFontTagDlg::OnColourAccepted(COLORREF chosen) {
     colour = chosen;
     if (static_cast<std::int32_t>(colour) < 0) {
+        picker_.SetTextColour(GetSysColor(COLOR_BTNTEXT));
         SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR, LoadResourceString(Instance(), IDS_FONT_NO_COLOUR).c_str());
         SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR_NOTE,
                         LoadResourceString(Instance(), IDS_FONT_NO_COLOUR_NOTE).c_str());
         return;
     }
     colourCode = HashCode(colour);
+    // The button shows the chosen colour; its text stays legible on it.
+    picker_.SetTextColour(ReadableTextColour(colour));
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR, RgbForm(colour).c_str());
     const std::string note = std::string("( ").append(colourCode).append(" )");
     SetDlgItemTextA(Hwnd(), IDC_FONT_COLOUR_NOTE, note.c_str());

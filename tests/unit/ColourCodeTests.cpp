@@ -29,6 +29,19 @@ TEST(ColourCode, ShowsAColourAsHexAndRgb) {
     }
 }
 
+TEST(ColourCode, TextStaysReadableOnTheColour) {
+    const std::uint32_t white = Rgb(255, 255, 255), black = 0;
+    struct Case {
+        std::uint32_t background, text;
+    } cases[] = {{Rgb(0, 85, 0), white},     {Rgb(0, 0, 139), white}, {Rgb(255, 255, 0), black},
+                 {Rgb(255, 0, 0), white},    {Rgb(0, 255, 0), black}, {Rgb(127, 127, 127), white},
+                 {Rgb(128, 128, 128), black}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.background);
+        EXPECT_EQ(ReadableTextColour(c.background), c.text);
+    }
+}
+
 TEST(ColourCode, ReadsDecimalPartsModulo256) {
     struct Case {
         const char *r, *g, *b;
