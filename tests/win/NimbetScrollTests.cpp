@@ -20,6 +20,12 @@ public:
     int Top() const { return GetScrollPos(control, SB_VERT) + 1; }
     int First() const { return GetScrollPos(control, SB_HORZ) + 1; }
     void Vertical(int code) { SendMessageA(control, WM_VSCROLL, MAKEWPARAM(code, 0), 0); }
+    // One step, the redraw timer given time to fire, then the arrow let go.
+    void SlowStep(int code) {
+        Vertical(code);
+        Pump(100);
+        Vertical(SB_ENDSCROLL);
+    }
     // A checksum of what the window shows.
     unsigned long long Picture() const {
         RECT client;
@@ -116,9 +122,7 @@ TEST_F(Scrolling, HeldArrowScrollsWithoutRepaintingUntilLetGo) {
         if (attempt > 0) {
             Vertical(SB_ENDSCROLL);
             Vertical(SB_TOP);
-            Vertical(SB_LINEDOWN);
-            Pump(100);
-            Vertical(SB_ENDSCROLL);
+            SlowStep(SB_LINEDOWN);
             ASSERT_EQ(Top(), 2);
             ASSERT_EQ(Picture(), oneDown);
         }
@@ -138,15 +142,8 @@ TEST_F(Scrolling, HeldArrowScrollsWithoutRepaintingUntilLetGo) {
     EXPECT_NE(fourDown, oneDown) << "letting go repaints";
 
     // The same lines scrolled to again look the same.
-    Vertical(SB_LINEUP);
-    Pump(100);
-    Vertical(SB_ENDSCROLL);
-    Vertical(SB_LINEUP);
-    Pump(100);
-    Vertical(SB_ENDSCROLL);
-    Vertical(SB_LINEUP);
-    Pump(100);
-    Vertical(SB_ENDSCROLL);
+    for (int step = 0; step < 3; ++step)
+        SlowStep(SB_LINEUP);
     EXPECT_EQ(Top(), 2);
     EXPECT_EQ(Picture(), oneDown);
 }
